@@ -1,0 +1,52 @@
+// The serial connection to the tracker and the command protocol on top of it.
+// Every exchange opens the port, talks, and closes it again; nothing runs in the background.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+class QSerialPort;
+
+class CTrackerLink {
+public:
+    static constexpr int kFirstBaud = 9600;
+    static constexpr int kFallbackBaud = 2400;
+
+    CTrackerLink();
+    ~CTrackerLink();
+    CTrackerLink(const CTrackerLink&) = delete;
+    CTrackerLink& operator=(const CTrackerLink&) = delete;
+
+    // COM1 to COM4 by number (0 means nothing chosen); clears any device name.
+    void setPortNumber(int number);
+    // Any other serial device by name or path ("/dev/ttyUSB0", "COM7", a pseudo-terminal).
+    void setDeviceName(std::string name);
+    void setBaudRate(int baud) { baudRate_ = baud; }
+    int portNumber() const { return portNumber_; }
+    int baudRate() const { return baudRate_; }
+    bool isOpen() const;
+
+    // Channel. Failure marks: true = failed, already shown to the user.
+    bool open();
+    bool write(std::span<const std::uint8_t> bytes);  // one byte, then 10 ms, each
+    std::size_t read(std::span<std::uint8_t> buffer);  // 0 on failure or silence
+    bool close();
+
+    // Protocol. The reply buffer's size is the capacity; the reply text is terminated in it.
+    bool identify(std::span<char> reply);
+    bool findTracker(std::span<char> reply);  // 9600, then 2400; the answering speed stays
+    std::size_t download(std::span<std::uint8_t> buffer);
+    std::size_t readImageVerified(std::span<std::uint8_t> buffer);  // 0 unless two reads agree
+    bool upload(std::span<const std::uint8_t> image);
+    bool writeImageVerified(std::span<const std::uint8_t> image);
+    bool tone(char code);  // '1' 1200 Hz, '2' 2200 Hz, '3' both, 'x' stop
+
+private:
+    int portNumber_ = 1;
+    std::string deviceName_;
+    int baudRate_ = kFirstBaud;
+    std::unique_ptr<QSerialPort> port_;
+};
