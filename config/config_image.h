@@ -12,6 +12,8 @@ namespace ConfigImage {
 inline constexpr std::size_t kSize = 128;
 // Result of encode when it refuses to build an image (capacity too small, path too long).
 inline constexpr std::size_t kRefused = 1;
+// Digipeater fields the image has room for, with the frame's closing bytes and terminator.
+inline constexpr std::size_t kMaxDigipeaters = 14;
 
 // Builds the image of the record into the first 128 bytes of out and returns 128; on refusal
 // shows the reason and returns kRefused. A too-long status text is cut, with a box, and the

@@ -1,0 +1,47 @@
+#include "tracker_units.h"
+
+namespace TrackerUnits {
+
+namespace {
+
+constexpr double kHalfStep = 0.5;
+constexpr double kLargestStep = 255.0;
+
+// Limits before converting: a huge double does not fit an int, and converting it would be
+// undefined.
+std::uint8_t toSteps(std::int32_t ms, double offsetMs, float stepsPerMs) {
+    const double steps =
+        (static_cast<double>(ms) + offsetMs) * static_cast<double>(stepsPerMs) + kHalfStep;
+    if (!(steps > 0.0)) {
+        return 0;
+    }
+    if (steps >= kLargestStep) {
+        return static_cast<std::uint8_t>(kLargestStep);
+    }
+    return static_cast<std::uint8_t>(steps);
+}
+
+std::int32_t fromSteps(std::uint8_t steps, float stepMs) {
+    return static_cast<std::int32_t>(static_cast<double>(steps) * static_cast<double>(stepMs) +
+                                     kHalfStep);
+}
+
+}  // namespace
+
+std::uint8_t keyupDelayToSteps(std::int32_t ms) {
+    return toSteps(ms, kKeyupOffsetMs, kKeyupStepsPerMs);
+}
+
+std::uint8_t quietTimeToSteps(std::int32_t ms) {
+    return toSteps(ms, kQuietOffsetMs, kQuietStepsPerMs);
+}
+
+std::int32_t keyupDelayFromSteps(std::uint8_t steps) {
+    return fromSteps(steps, kKeyupStepMs);
+}
+
+std::int32_t quietTimeFromSteps(std::uint8_t steps) {
+    return fromSteps(steps, kQuietStepMs);
+}
+
+}  // namespace TrackerUnits

@@ -1,0 +1,30 @@
+// Conversion of the keyup delay and the quiet time between the milliseconds the user types
+// and the one-byte steps the tracker counts in.
+#pragma once
+
+#include <cstdint>
+
+namespace TrackerUnits {
+
+// The tracker's step lengths in milliseconds and the factors that turn milliseconds into
+// steps. They are single-precision values (the factors are close to, but not exactly, the
+// reciprocals) worked in double precision: only that combination gives back the values the
+// tracker and its users are used to, such as 250 ms -> 38 -> 253 ms.
+inline constexpr float kKeyupStepMs = 6.666f;
+inline constexpr float kQuietStepMs = 26.3f;
+inline constexpr float kKeyupStepsPerMs = 0.15001501f;
+inline constexpr float kQuietStepsPerMs = 0.038022816f;
+
+// Rounding offsets added before the steps are counted, on top of the final half step.
+inline constexpr double kKeyupOffsetMs = 3.0;
+inline constexpr double kQuietOffsetMs = 13.0;
+
+// Milliseconds to steps, limited to 0..255; negative times give 0.
+std::uint8_t keyupDelayToSteps(std::int32_t ms);
+std::uint8_t quietTimeToSteps(std::int32_t ms);
+
+// Steps to milliseconds.
+std::int32_t keyupDelayFromSteps(std::uint8_t steps);
+std::int32_t quietTimeFromSteps(std::uint8_t steps);
+
+}  // namespace TrackerUnits

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "box_recorder.h"
+#include "config_image.h"
+#include "station_address.h"
+#include "tracker_config.h"
+#include "worked_example.h"
+
+namespace {
+
+using Image = std::array<std::uint8_t, ConfigImage::kSize>;
+
+// A record nothing in a test image resembles, to show that a failed decode left it alone.
+CTrackerConfig sentinelRecord() {
+    CTrackerConfig config;
+    config.setCallsign("SENT-1");
+    config.setDigiPath("SENT-2,SENT-3");
+    config.setStatusText("sentinel status");
+    config.calibration = 1;
+    config.stationMode = 2;
+    config.keyupDelayMs = 3;
+    config.statusEvery = 4;
+    config.txIntervalSec = 5;
+    config.quietTimeMs = 6;
+    config.calibrationChanged = true;
+    return config;
+}
+
+void expectSameRecord(const CTrackerConfig& a, const CTrackerConfig& b) {
+    EXPECT_EQ(a.callsign(), b.callsign());
+    EXPECT_EQ(a.digiPath(), b.digiPath());
+    EXPECT_EQ(a.statusText(), b.statusText());
+    EXPECT_EQ(a.calibration, b.calibration);
+    EXPECT_EQ(a.stationMode, b.stationMode);
+    EXPECT_EQ(a.keyupDelayMs, b.keyupDelayMs);
+    EXPECT_EQ(a.statusEvery, b.statusEvery);
+    EXPECT_EQ(a.txIntervalSec, b.txIntervalSec);
+    EXPECT_EQ(a.quietTimeMs, b.quietTimeMs);
+    EXPECT_EQ(a.calibrationChanged, b.calibrationChanged);
+}
+
+void put(Image& image, std::size_t at, std::string_view address) {
+    const auto field = StationAddress::parse(address).field();
+    std::copy(field.begin(), field.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+// Builds an image by hand, the way the tracker lays it out, with any number of digipeaters
+// that fit (more than the encoder would ever write).
+Image imageWith(const std::vector<std::string>& digipeaters, std::string_view status = "Hi") {
+    Image image{};
+    image[0] = 9;
+    put(image, 9, "APZQ17");
+    put(image, 16, "NOCALL");
+    std::size_t at = 23;
+    for (const std::string& digipeater : digipeaters) {
+        put(image, at, digipeater);
+        at += 7;
+    }
+    image[at - 1] |= 0x01;
+    image[at++] = 0x03;
+    image[at++] = 0xF0;
+    image[at++] = 0x00;
+    image[6] = static_cast<std::uint8_t>(at);
+    for (const char c : status) {
+        if (at < 127) {
+            image[at++] = static_cast<std::uint8_t>(c);
+        }
+    }
+    return image;
+}
+
+TEST(DecodeImage, WorkedExampleGivesTheRecordAsTheTrackerHoldsIt) {
+    BoxRecorder boxes;
+    CTrackerConfig config = sentinelRecord();
+    ASSERT_FALSE(ConfigImage::decode(config, kDefaultImage));
+    EXPECT_EQ(config.callsign(), "NOCALL");
+    EXPECT_EQ(config.digiPath(), "WIDE3-3");
+    EXPECT_EQ(config.statusText(), "PelmoxII");
+    EXPECT_EQ(config.calibration, 128);
+    EXPECT_EQ(config.stationMode, 128);
+    EXPECT_EQ(config.keyupDelayMs, 253);
+    EXPECT_EQ(config.statusEvery, 3);
+    EXPECT_EQ(config.txIntervalSec, 60);
+    EXPECT_EQ(config.quietTimeMs, 1525);
+    EXPECT_FALSE(config.calibrationChanged);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(DecodeImage, DecodedWorkedExampleEncodesToTheSameImage) {
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, kDefaultImage));
+    std::array<std::uint8_t, 200> buffer{};
+    ASSERT_EQ(ConfigImage::encode(config, buffer), 128U);
+    EXPECT_TRUE(std::equal(kDefaultImage.begin(), kDefaultImage.end(), buffer.begin()));
+}
+
+TEST(DecodeImage, EncodeThenDecodeGivesCanonicalTextsAndTrackerSteps) {
+    BoxRecorder boxes;
+    CTrackerConfig config;
+    config.setCallsign("  n0call-0");
+    config.setDigiPath("wide1-1, relay ,,wide2-2");
+    config.setStatusText("Weather in Ely");
+    config.calibration = 300;
+    config.stationMode = 64;
+    config.keyupDelayMs = 1;
+    config.statusEvery = 5;
+    config.txIntervalSec = 65536 + 600;
+    config.quietTimeMs = 6681;
+    config.calibrationChanged = true;
+    std::array<std::uint8_t, 200> buffer{};
+    ASSERT_EQ(ConfigImage::encode(config, buffer), 128U);
+    ASSERT_FALSE(ConfigImage::decode(config, std::span(buffer).first(128)));
+    EXPECT_EQ(config.callsign(), "N0CALL");
+    EXPECT_EQ(config.digiPath(), "WIDE1-1,RELAY,,WIDE2-2");
+    EXPECT_EQ(config.statusText(), "Weather in Ely");
+    EXPECT_EQ(config.calibration, 44);
+    EXPECT_EQ(config.stationMode, 64);
+    EXPECT_EQ(config.keyupDelayMs, 7);
+    EXPECT_EQ(config.statusEvery, 5);
+    EXPECT_EQ(config.txIntervalSec, 600);
+    EXPECT_EQ(config.quietTimeMs, 6706);
+    EXPECT_FALSE(config.calibrationChanged);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(DecodeImage, WrongLengthIsRefusedWithTheLength) {
+    for (const std::size_t length : {0U, 1U, 127U, 129U, 200U}) {
+        std::vector<std::uint8_t> bytes(length, 0);
+        std::copy_n(kDefaultImage.begin(), std::min<std::size_t>(length, 128), bytes.begin());
+        BoxRecorder boxes;
+        CTrackerConfig config = sentinelRecord();
+        EXPECT_TRUE(ConfigImage::decode(config, bytes)) << length;
+        EXPECT_EQ(boxes.boxes,
+                  std::vector{BoxRecorder::error("Bad EE Size " + std::to_string(length) + "\n")});
+        expectSameRecord(config, sentinelRecord());
+    }
+}
+
+TEST(DecodeImage, TransmitIntervalIsLittleEndian) {
+    struct Case {
+        std::uint8_t low, high;
+        std::int32_t seconds;
+    };
+    for (const Case& c : {Case{0x2C, 0x01, 300}, Case{0xFF, 0xFF, 65535}, Case{0x00, 0x00, 0}}) {
+        Image image = kDefaultImage;
+        image[3] = c.low;
+        image[4] = c.high;
+        CTrackerConfig config;
+        ASSERT_FALSE(ConfigImage::decode(config, image));
+        EXPECT_EQ(config.txIntervalSec, c.seconds);
+    }
+}
+
+TEST(DecodeImage, RepeatedDigipeaterLosesItsSsid) {
+    Image image = imageWith({"WIDE1-1", "WIDE2-2"});
+    image[29] |= 0x80;
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, image));
+    EXPECT_EQ(config.digiPath(), "WIDE1,WIDE2-2");
+}
+
+TEST(DecodeImage, BlankFieldsFollowTheCommaRule) {
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, imageWith({"", "A", "", "B", ""})));
+    EXPECT_EQ(config.digiPath(), "A,,B,");
+}
+
+TEST(DecodeImage, HeaderIsReadWhereByteZeroPoints) {
+    Image image{};
+    image[0] = 40;
+    put(image, 47, "k1abc-7");
+    image[53] |= 0x01;
+    image[6] = 60;
+    image[60] = 'o';
+    image[61] = 'k';
+    image[62] = 0xB0;
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, image));
+    EXPECT_EQ(config.callsign(), "K1ABC-7");
+    EXPECT_EQ(config.digiPath(), "");
+    EXPECT_EQ(config.statusText(), "ok\xB0");
+}
+
+TEST(DecodeImage, ImagesReachingTheirLastByteStillDecode) {
+    // Source field in the last seven bytes; the status text is the empty one at byte 6's offset.
+    Image image{};
+    image[0] = 114;
+    put(image, 121, "LAST-1");
+    image[127] |= 0x01;
+    image[6] = 10;
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, image));
+    EXPECT_EQ(config.callsign(), "LAST-1");
+    EXPECT_EQ(config.statusText(), "");
+
+    // An empty status text right at the end.
+    image = kDefaultImage;
+    image[6] = 127;
+    ASSERT_FALSE(ConfigImage::decode(config, image));
+    EXPECT_EQ(config.statusText(), "");
+}
+
+struct DamageCase {
+    const char* name;
+    std::function<void(Image&)> damage;
+    std::string_view message;
+};
+
+void PrintTo(const DamageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DamagedImage : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedImage, IsRefusedAndTheRecordKept) {
+    Image image = kDefaultImage;
+    GetParam().damage(image);
+    BoxRecorder boxes;
+    CTrackerConfig config = sentinelRecord();
+    EXPECT_TRUE(ConfigImage::decode(config, image));
+    EXPECT_EQ(boxes.boxes, std::vector{BoxRecorder::error(std::string(GetParam().message))});
+    expectSameRecord(config, sentinelRecord());
+}
+
+constexpr std::string_view kHeaderPastEnd =
+    "The configuration image is damaged: its station addresses start past its end.";
+constexpr std::string_view kUnended =
+    "The configuration image is damaged: its list of station addresses has no end.";
+constexpr std::string_view kStatusPastEnd =
+    "The configuration image is damaged: its status text starts past its end.";
+constexpr std::string_view kStatusUnended =
+    "The configuration image is damaged: its status text has no end.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Inconsistencies, DamagedImage,
+    ::testing::Values(
+        DamageCase{"HeaderOffset115", [](Image& i) { i[0] = 115; }, kHeaderPastEnd},
+        DamageCase{"HeaderOffset255", [](Image& i) { i[0] = 255; }, kHeaderPastEnd},
+        DamageCase{"NoExtensionBit",
+                   [](Image& i) { std::fill(i.begin() + 9, i.end(), std::uint8_t{0x40}); },
+                   kUnended},
+        DamageCase{"SourceInLastBytesWithoutEnd",
+                   [](Image& i) {
+                       i[0] = 114;
+                       std::fill(i.begin() + 121, i.end(), std::uint8_t{0x40});
+                   },
+                   kUnended},
+        DamageCase{"StatusOffset128", [](Image& i) { i[6] = 128; }, kStatusPastEnd},
+        DamageCase{"StatusOffset255", [](Image& i) { i[6] = 255; }, kStatusPastEnd},
+        DamageCase{"StatusWithoutTerminator",
+                   [](Image& i) { std::fill(i.begin() + 0x21, i.end(), std::uint8_t{'x'}); },
+                   kStatusUnended},
+        DamageCase{"LastByteNotZero",
+                   [](Image& i) {
+                       i[6] = 127;
+                       i[127] = 'x';
+                   },
+                   kStatusUnended}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<std::string> fullLengthDigipeaters(int count) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= count; ++i) {
+        out.push_back("DIGI" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "-15");
+    }
+    return out;
+}
+
+constexpr std::string_view kPathShortened =
+    "The Digi Path stored in the tracker is longer than 99 characters and cannot be shown in "
+    "full. These digipeaters at its end were left out: ";
+
+TEST(DecodeImage, OverLongPathKeepsWholeAddressesAndNamesTheRest) {
+    BoxRecorder boxes;
+    CTrackerConfig config;
+    config.calibrationChanged = true;
+    ASSERT_FALSE(ConfigImage::decode(config, imageWith(fullLengthDigipeaters(14))));
+    EXPECT_EQ(config.digiPath(),
+              "DIGI01-15,DIGI02-15,DIGI03-15,DIGI04-15,DIGI05-15,DIGI06-15,DIGI07-15,DIGI08-15,"
+              "DIGI09-15,DIGI10-15");
+    EXPECT_EQ(config.statusText(), "Hi");
+    EXPECT_FALSE(config.calibrationChanged);
+    EXPECT_EQ(boxes.boxes,
+              std::vector{BoxRecorder::info(
+                  std::string(kPathShortened) + "DIGI11-15, DIGI12-15, DIGI13-15, DIGI14-15",
+                  "Digi Path Shortened")});
+}
+
+TEST(DecodeImage, PathOfExactlyNinetyNineCharactersIsShownWhole) {
+    BoxRecorder boxes;
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, imageWith(fullLengthDigipeaters(10))));
+    EXPECT_EQ(config.digiPath().size(), 99U);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(DecodeImage, NothingAfterTheFirstLeftOutAddressIsShown) {
+    std::vector<std::string> digipeaters = fullLengthDigipeaters(9);
+    digipeaters.insert(digipeaters.end(), {"A-1", "ABCDEF-15", "B", ""});
+    BoxRecorder boxes;
+    CTrackerConfig config;
+    ASSERT_FALSE(ConfigImage::decode(config, imageWith(digipeaters)));
+    std::string kept;
+    for (const std::string& d : fullLengthDigipeaters(9)) {
+        kept += d + ",";
+    }
+    EXPECT_EQ(config.digiPath(), kept + "A-1");
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].text, std::string(kPathShortened) + "ABCDEF-15, B, (blank)");
+}
+
+}  // namespace
