@@ -11,7 +11,7 @@
 class QSerialPort;
 
 class CTrackerLink {
-public:
+  public:
     static constexpr int kFirstBaud = 9600;
     static constexpr int kFallbackBaud = 2400;
 
@@ -27,11 +27,12 @@ public:
     void setBaudRate(int baud) { baudRate_ = baud; }
     int portNumber() const { return portNumber_; }
     int baudRate() const { return baudRate_; }
+    const std::string& deviceName() const { return deviceName_; }
     bool isOpen() const;
 
     // Channel. Failure marks: true = failed, already shown to the user.
     bool open();
-    bool write(std::span<const std::uint8_t> bytes);  // one byte, then 10 ms, each
+    bool write(std::span<const std::uint8_t> bytes);   // one byte, then 10 ms, each
     std::size_t read(std::span<std::uint8_t> buffer);  // 0 on failure or silence
     bool close();
 
@@ -44,7 +45,11 @@ public:
     bool writeImageVerified(std::span<const std::uint8_t> image);
     bool tone(char code);  // '1' 1200 Hz, '2' 2200 Hz, '3' both, 'x' stop
 
-private:
+  private:
+    // Lets the port go without a message: the end of an exchange whose failure was already shown.
+    void releasePort();
+    class ExchangeEnd;
+
     int portNumber_ = 1;
     std::string deviceName_;
     int baudRate_ = kFirstBaud;

@@ -1,0 +1,172 @@
+// The channel half of the link: opening, paced writing, timed reading and closing of the port.
+#include "tracker_link.h"
+
+#include <QSerialPort>
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include "link_messages.h"
+#include "link_timing.h"
+#include "message_box.h"
+#include "port_name.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Qt waits take whole milliseconds; round up so a wait never ends just short of its deadline
+// and the loop around it does not spin.
+int waitMilliseconds(Clock::duration remaining) {
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(remaining).count());
+}
+
+// Opening and reading the line settings are one step in QSerialPort, so its error tells
+// the two apart: a device that exists but has no line settings is no serial port.
+std::string_view openFailureMessage(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::UnsupportedOperationError ? link_message::kGetStateFailed
+                                                           : link_message::kCannotAcquirePort;
+}
+
+}  // namespace
+
+CTrackerLink::CTrackerLink() = default;
+
+CTrackerLink::~CTrackerLink() {
+    releasePort();
+}
+
+void CTrackerLink::setPortNumber(int number) {
+    portNumber_ = number;
+    deviceName_.clear();
+}
+
+void CTrackerLink::setDeviceName(std::string name) {
+    deviceName_ = std::move(name);
+}
+
+bool CTrackerLink::isOpen() const {
+    return port_ != nullptr;
+}
+
+bool CTrackerLink::open() {
+    // A handle left from an earlier attempt goes first; if that fails the user hears of it,
+    // but the new open still goes ahead.
+    if (port_)
+        close();
+    releasePort();
+
+    std::string device = deviceName_;
+    if (device.empty()) {
+        if (!isValidPortNumber(portNumber_))
+            return errorBox(link_message::kInvalidPortNumber);
+        device = portDeviceName(portNumber_);
+    }
+
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(QString::fromStdString(device));
+    // QSerialPort opens exclusively (a lock file that holds even against root, plus TIOCEXCL)
+    // and puts the line in raw mode: no echo, no CR/LF translation, no XON/XOFF. It puts the
+    // previous line settings back when it closes.
+    if (!port->open(QIODevice::ReadWrite))
+        return errorBox(openFailureMessage(port->error()));
+    port_ = std::move(port);
+
+    // Flow control stays off as QSerialPort sets it at open: an unanswered handshake line would
+    // hold every byte back, and software flow control would eat 0x11 and 0x13 in the image.
+    if (!port_->setBaudRate(baudRate_) || !port_->setDataBits(QSerialPort::Data8) ||
+        !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)) {
+        return errorBox(link_message::kSetStateFailed);
+    }
+    return false;
+}
+
+bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
+    if (!port_)
+        return errorBox(link_message::kPortInvalid);
+
+    const int byteTimeout = static_cast<int>(link_timing::writeTimeout(1).count());
+    std::size_t total = 0;
+    for (const std::uint8_t byte : bytes) {
+        const char c = static_cast<char>(byte);
+        port_->clearError();
+        if (port_->write(&c, 1) != 1)
+            return errorBox(link_message::kWriteFailed);
+        if (port_->waitForBytesWritten(byteTimeout)) {
+            ++total;
+        } else if (port_->error() == QSerialPort::TimeoutError) {
+            // The byte did not leave in time and counts as unwritten; drop it rather than let
+            // it slip out late in the middle of whatever follows.
+            port_->clear(QSerialPort::Output);
+        } else {
+            return errorBox(link_message::kWriteFailed);
+        }
+        std::this_thread::sleep_for(link_timing::kBytePause);
+    }
+    if (total != bytes.size())
+        return errorBox(link_message::kWriteMismatch);
+    return false;
+}
+
+std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
+    if (!port_) {
+        errorBox(link_message::kPortInvalid);
+        return 0;
+    }
+
+    const Clock::time_point deadline = Clock::now() + link_timing::readTotalTimeout(buffer.size());
+    Clock::time_point lastByte{};
+    std::size_t received = 0;
+    while (received < buffer.size()) {
+        const qint64 got = port_->read(reinterpret_cast<char*>(buffer.data() + received),
+                                       static_cast<qint64>(buffer.size() - received));
+        if (got < 0) {
+            errorBox(link_message::kReadFailed);
+            return 0;
+        }
+        if (got > 0) {
+            received += static_cast<std::size_t>(got);
+            lastByte = Clock::now();
+            continue;
+        }
+
+        Clock::time_point until = deadline;
+        if (received > 0)
+            until = std::min(deadline, lastByte + link_timing::kReadGap);
+        const Clock::time_point now = Clock::now();
+        if (now >= until)
+            break;
+
+        port_->clearError();
+        if (!port_->waitForReadyRead(waitMilliseconds(until - now)) &&
+            port_->error() != QSerialPort::TimeoutError) {
+            // The line is gone (a hangup reads as end of file) or the device failed.
+            errorBox(link_message::kReadFailed);
+            return 0;
+        }
+    }
+    return received;
+}
+
+bool CTrackerLink::close() {
+    if (!port_)
+        return errorBox(link_message::kPortInvalid);
+    port_->clearError();
+    port_->close();
+    const bool failed = port_->error() != QSerialPort::NoError;
+    // QSerialPort gives up the descriptor even when closing it failed, so there is nothing
+    // left to hold on to.
+    port_.reset();
+    if (failed)
+        return errorBox(link_message::kCloseFailed);
+    return false;
+}
+
+void CTrackerLink::releasePort() {
+    if (!port_)
+        return;
+    port_->close();
+    port_.reset();
+}

@@ -1,0 +1,331 @@
+// The command protocol against the simulated tracker (and, for the exact bytes on the wire,
+// against a bare pseudo-terminal that records them).
+#include <gtest/gtest.h>
+#include <QSerialPort>
+
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "box_recorder.h"
+#include "link_messages.h"
+#include "pty_peer.h"
+#include "simulated_tracker.h"
+#include "tracker_link.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using Fault = SimulatedTracker::Fault;
+using Tone = SimulatedTracker::Tone;
+using Image = SimulatedTracker::Image;
+namespace msg = link_message;
+
+constexpr std::size_t kReplyCapacity = 30;  // what the window passes
+
+std::vector<std::string> texts(std::initializer_list<std::string_view> list) {
+    return {list.begin(), list.end()};
+}
+
+// Different from the simulator's factory image in every byte, including the tail that an
+// unpaced writer loses.
+Image testImage() {
+    Image image{};
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>(0xA5 ^ (i * 7));
+    return image;
+}
+
+// True when nobody holds the device: another exclusive open succeeds.
+bool portIsFree(const std::string& device) {
+    QSerialPort probe;
+    probe.setPortName(QString::fromStdString(device));
+    const bool free = probe.open(QIODevice::ReadWrite);
+    probe.close();
+    return free;
+}
+
+class ProtocolTest : public ::testing::Test {
+  protected:
+    explicit ProtocolTest(int trackerBaud = 9600) : tracker(trackerBaud) {}
+
+    void SetUp() override {
+        ASSERT_TRUE(tracker.start());
+        link.setDeviceName(tracker.devicePath());
+    }
+
+    std::string findTracker() {
+        std::array<char, 32> reply{};
+        if (link.findTracker(std::span(reply).first(kReplyCapacity)))
+            return "(failed)";
+        return reply.data();
+    }
+
+    SimulatedTracker tracker;
+    CTrackerLink link;
+    BoxRecorder boxes;
+};
+
+class SlowTrackerTest : public ProtocolTest {
+  protected:
+    SlowTrackerTest() : ProtocolTest(2400) {}
+};
+
+TEST_F(ProtocolTest, FindsTrackerAtFirstSpeed) {
+    link.setBaudRate(2400);  // whatever was left from before, the search starts at 9600
+    EXPECT_EQ(findTracker(), tracker.version());
+    EXPECT_EQ(link.baudRate(), 9600);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(portIsFree(tracker.devicePath()));
+}
+
+TEST_F(SlowTrackerTest, FallsBackQuietlyAndKeepsTheSpeedForTones) {
+    EXPECT_EQ(findTracker(), tracker.version());
+    EXPECT_EQ(link.baudRate(), 2400);
+    EXPECT_TRUE(boxes.boxes.empty());
+    // The tracker ignores anything not at its speed, so the tone landing proves it went at 2400.
+    EXPECT_FALSE(link.tone('2'));
+    EXPECT_EQ(tracker.tone(), Tone::Tone2200);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(SlowTrackerTest, ToneAtTheWrongSpeedGoesUnheard) {
+    ASSERT_EQ(link.baudRate(), 9600);
+    EXPECT_FALSE(link.tone('1'));  // nothing on the line says whether anyone listened
+    EXPECT_EQ(tracker.tone(), Tone::Off);
+}
+
+struct ReplyCase {
+    const char* name;
+    Fault fault;
+    bool found;
+};
+
+class ReplyTest : public ProtocolTest, public ::testing::WithParamInterface<ReplyCase> {};
+
+TEST_P(ReplyTest, AcceptsOnlyTheDeviceWordAndBlank) {
+    tracker.setFault(GetParam().fault);
+    const std::string reply = findTracker();
+    if (GetParam().found) {
+        EXPECT_EQ(reply, tracker.version().substr(0, kReplyCapacity - 1));
+        EXPECT_TRUE(boxes.boxes.empty());
+        EXPECT_EQ(link.baudRate(), 9600);
+    } else {
+        EXPECT_EQ(reply, "(failed)");
+        EXPECT_EQ(boxes.texts(), texts({msg::kTrackerNotFound}));
+        EXPECT_EQ(link.baudRate(), 2400);  // left at the last speed tried
+    }
+    // Failed or not, the port is given back.
+    EXPECT_TRUE(portIsFree(tracker.devicePath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ReplyTest,
+                         ::testing::Values(ReplyCase{"Plain", Fault::None, true},
+                                           ReplyCase{"LowerCase", Fault::LowerCase, true},
+                                           ReplyCase{"StaleOutputDrained", Fault::StaleOutput,
+                                                     true},
+                                           ReplyCase{"NoBlank", Fault::NoBlank, false},
+                                           ReplyCase{"Silent", Fault::Silent, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProtocolTest, LongReplyIsCutToTheBuffer) {
+    tracker.setFault(Fault::LongReply);
+    ASSERT_GT(tracker.version().size(), kReplyCapacity);
+    std::array<char, 32> reply;
+    reply.fill('#');
+    ASSERT_FALSE(link.findTracker(std::span(reply).first(kReplyCapacity)));
+    EXPECT_EQ(std::string(reply.data()), tracker.version().substr(0, 29));
+    EXPECT_EQ(reply[29], '\0');
+    EXPECT_EQ(reply[30], '#');  // nothing written past the capacity
+}
+
+TEST(NoPortTest, EachAttemptReportsThenNotFound) {
+    BoxRecorder boxes;
+    CTrackerLink link;
+    link.setPortNumber(0);
+    std::array<char, 32> reply{};
+    EXPECT_TRUE(link.findTracker(reply));
+    EXPECT_EQ(boxes.texts(),
+              texts({msg::kInvalidPortNumber, msg::kInvalidPortNumber, msg::kTrackerNotFound}));
+    EXPECT_EQ(link.baudRate(), 2400);
+    boxes.clear();
+    EXPECT_TRUE(link.tone('x'));
+    EXPECT_EQ(boxes.texts(), texts({msg::kInvalidPortNumber}));
+}
+
+TEST_F(ProtocolTest, ReadsTheStoredImage) {
+    tracker.setImage(testImage());
+    tracker.setFault(Fault::StaleOutput);
+    std::array<std::uint8_t, 200> buffer{};
+    ASSERT_EQ(link.readImageVerified(buffer), 128u);
+    const Image expected = testImage();
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), buffer.begin()));
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(portIsFree(tracker.devicePath()));
+}
+
+TEST_F(ProtocolTest, DifferingDownloadsAreRefusedSilently) {
+    tracker.setFault(Fault::DifferingDownloads);
+    std::array<std::uint8_t, 200> buffer{};
+    EXPECT_EQ(link.readImageVerified(buffer), 0u);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(ProtocolTest, ShortImagesThatAgreeReportTheirLength) {
+    // Length checking is the caller's: two equal short downloads are still a verified read.
+    tracker.setFault(Fault::ShortReadBack);
+    std::array<std::uint8_t, 200> buffer{};
+    EXPECT_EQ(link.readImageVerified(buffer), 127u);
+}
+
+TEST_F(ProtocolTest, WritesAndVerifiesTheImage) {
+    const Image image = testImage();
+    EXPECT_FALSE(link.writeImageVerified(image));
+    EXPECT_EQ(tracker.image(), image);
+    EXPECT_EQ(tracker.lostUploadBytes(), 0u);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(portIsFree(tracker.devicePath()));
+}
+
+TEST_F(ProtocolTest, ShortReadBackFailsWithBothLengths) {
+    tracker.setFault(Fault::ShortReadBack);
+    EXPECT_TRUE(link.writeImageVerified(testImage()));
+    EXPECT_EQ(boxes.boxes,
+              std::vector<RecordedBox>{BoxRecorder::error("Write Failed (code 128 127)")});
+}
+
+TEST_F(ProtocolTest, DifferentReadBackFailsWithoutCode) {
+    tracker.setFault(Fault::DifferingDownloads);
+    EXPECT_TRUE(link.writeImageVerified(testImage()));
+    EXPECT_EQ(boxes.texts(), texts({msg::kWriteContentsDiffer}));
+}
+
+TEST_F(ProtocolTest, UnpacedUploadLosesBytesAndFailsVerification) {
+    // A writer that sends the whole upload in one go, as a link without pacing would.
+    {
+        const int fd = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY);
+        ASSERT_GE(fd, 0);
+        termios tio{};
+        ASSERT_EQ(::tcgetattr(fd, &tio), 0);
+        ::cfmakeraw(&tio);
+        ::cfsetspeed(&tio, B9600);
+        ASSERT_EQ(::tcsetattr(fd, TCSANOW, &tio), 0);
+        std::vector<std::uint8_t> burst = {0x1B, 'D'};
+        const Image image = testImage();
+        burst.insert(burst.end(), image.begin(), image.end());
+        ASSERT_EQ(::write(fd, burst.data(), burst.size()), static_cast<ssize_t>(burst.size()));
+        const auto deadline = Clock::now() + 5s;
+        while (tracker.commandCount() == 0 && Clock::now() < deadline)
+            std::this_thread::sleep_for(5ms);
+        std::this_thread::sleep_for(200ms);
+        ::close(fd);
+    }
+    EXPECT_GT(tracker.lostUploadBytes(), 0u);
+    std::array<std::uint8_t, 200> buffer{};
+    ASSERT_EQ(link.readImageVerified(buffer), 128u);
+    const Image image = testImage();
+    EXPECT_FALSE(std::equal(image.begin(), image.end(), buffer.begin()));
+}
+
+TEST_F(ProtocolTest, TonesStopThenStart) {
+    for (const auto& [code, tone] : {std::pair{'1', Tone::Tone1200}, std::pair{'3', Tone::Both},
+                                     std::pair{'2', Tone::Tone2200}, std::pair{'x', Tone::Off}}) {
+        EXPECT_FALSE(link.tone(code));
+        EXPECT_EQ(tracker.tone(), tone) << code;
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+struct VanishCase {
+    const char* name;
+    bool (*command)(CTrackerLink&);
+    std::string_view firstMessage;
+};
+
+class VanishTest : public ProtocolTest, public ::testing::WithParamInterface<VanishCase> {};
+
+TEST_P(VanishTest, LineGoneMidExchangeIsReported) {
+    tracker.setFault(Fault::VanishMidExchange);
+    EXPECT_TRUE(GetParam().command(link));
+    ASSERT_FALSE(boxes.boxes.empty());
+    EXPECT_EQ(boxes.boxes.front(), BoxRecorder::error(std::string(GetParam().firstMessage)));
+    EXPECT_FALSE(link.isOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, VanishTest,
+    ::testing::Values(
+        VanishCase{"Download",
+                   [](CTrackerLink& l) {
+                       std::array<std::uint8_t, 200> b{};
+                       return l.readImageVerified(b) == 0;
+                   },
+                   msg::kReadFailed},
+        VanishCase{"Upload", [](CTrackerLink& l) { return l.writeImageVerified(testImage()); },
+                   msg::kWriteFailed},
+        VanishCase{"Tone", [](CTrackerLink& l) { return l.tone('1'); }, msg::kWriteFailed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The exact bytes each command puts on the line, recorded by a bare terminal.
+class WireTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(peer.ok());
+        link.setDeviceName(peer.path());
+    }
+    std::vector<std::uint8_t> bytes(std::initializer_list<std::uint8_t> list) { return list; }
+
+    PtyPeer peer;
+    CTrackerLink link;
+    BoxRecorder boxes;
+};
+
+TEST_F(WireTest, SearchSendsIdentifyAtBothSpeeds) {
+    std::array<char, 32> reply{};
+    EXPECT_TRUE(link.findTracker(reply));
+    EXPECT_EQ(peer.take(), bytes({0x1B, 0x1B, 'V', 0x1B, 0x1B, 'V'}));
+    EXPECT_EQ(boxes.texts(), texts({msg::kTrackerNotFound}));
+    EXPECT_TRUE(portIsFree(peer.path()));
+}
+
+TEST_F(WireTest, ToneStopsFirstAndPausesBeforeTheCode) {
+    const auto start = Clock::now();
+    EXPECT_FALSE(link.tone('3'));
+    EXPECT_GE(Clock::now() - start, 6 * 10ms + 50ms);
+    EXPECT_EQ(peer.take(), bytes({0x1B, 0x1B, 'x', 0x1B, 0x1B, '3'}));
+}
+
+TEST_F(WireTest, UploadSendsCommandThenImage) {
+    const Image image = testImage();
+    const auto start = Clock::now();
+    EXPECT_FALSE(link.upload(image));
+    EXPECT_GE(Clock::now() - start, 130 * 10ms);
+    std::vector<std::uint8_t> expected = {0x1B, 'D'};
+    expected.insert(expected.end(), image.begin(), image.end());
+    EXPECT_EQ(peer.take(), expected);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(WireTest, DownloadDrainsStaleBytesThenAsks) {
+    const std::array<std::uint8_t, 4> stale = {'o', 'l', 'd', '!'};
+    peer.send(stale);
+    std::array<std::uint8_t, 128> buffer{};
+    EXPECT_EQ(link.download(buffer), 0u);  // nobody answers
+    EXPECT_EQ(peer.take(), bytes({0x1B, 'U'}));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(WireTest, RefusedLineSettingsStillReleaseThePort) {
+    link.setBaudRate(-1);
+    EXPECT_TRUE(link.tone('1'));
+    EXPECT_EQ(boxes.texts(), texts({msg::kSetStateFailed}));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(portIsFree(peer.path()));
+    EXPECT_TRUE(peer.take().empty());
+}
+
+}  // namespace
