@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,7 +56,7 @@ std::uint8_t secondByte(std::int32_t value) {
 bool reportBadDecodeSize(std::size_t length) {
     std::array<char, 48> text{};
     std::snprintf(text.data(), text.size(), CodecMessages::kBadDecodeSizeFormat,
-                  static_cast<int>(std::min<std::size_t>(length, 0x7FFFFFFF)));
+                  static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max())));
     return errorBox(text.data());
 }
 
@@ -187,7 +188,7 @@ bool decode(CTrackerConfig& config, std::span<const std::uint8_t> image) {
     decoded.keyupDelayMs = TrackerUnits::keyupDelayFromSteps(image[kKeyupDelayAt]);
     decoded.stationMode = image[kStationModeAt];
     decoded.statusEvery = image[kStatusEveryAt];
-    decoded.txIntervalSec = image[kIntervalLowAt] + 256 * image[kIntervalHighAt];
+    decoded.txIntervalSec = image[kIntervalLowAt] | (image[kIntervalHighAt] << 8);
     decoded.quietTimeMs = TrackerUnits::quietTimeFromSteps(image[kQuietTimeAt]);
     decoded.calibrationChanged = false;
     config = decoded;

@@ -42,14 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"A*B,C", {"A", "C"}}, SplitCase{"A-B,C", {"A", "C"}},
                       SplitCase{"LONGNAME1-3,X", {"LONGNA-3", "X"}}));
 
-TEST(SplitPath, HasNoLimitOfItsOwn) {
-    std::string path;
-    for (int i = 0; i < 40; ++i) {
-        path += "A,";
-    }
-    EXPECT_EQ(splitDigiPath(path).size(), 40U);
-}
-
 struct JoinCase {
     Texts addresses;
     std::string_view path;

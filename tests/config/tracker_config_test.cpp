@@ -59,10 +59,4 @@ INSTANTIATE_TEST_SUITE_P(AllTexts, TextBound,
                                                      &CTrackerConfig::statusText, 199}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TrackerConfig, TwentyFiveCharacterCallsignKeepsItsFirstNineteen) {
-    CTrackerConfig config;
-    config.setCallsign("ABCDEFGHIJKLMNOPQRSTUVWXY");
-    EXPECT_EQ(config.callsign(), "ABCDEFGHIJKLMNOPQRS");
-}
-
 }  // namespace
