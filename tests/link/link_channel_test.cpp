@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <numeric>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -186,6 +187,10 @@ struct OpenFailure {
     std::string device;
     std::string_view message;
 };
+
+void PrintTo(const OpenFailure& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class OpenFailureTest : public ::testing::TestWithParam<OpenFailure> {};
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -104,6 +105,10 @@ struct ReplyCase {
     Fault fault;
     bool found;
 };
+
+void PrintTo(const ReplyCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReplyTest : public ProtocolTest, public ::testing::WithParamInterface<ReplyCase> {};
 
@@ -245,6 +250,10 @@ struct VanishCase {
     bool (*command)(CTrackerLink&);
     std::string_view firstMessage;
 };
+
+void PrintTo(const VanishCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VanishTest : public ProtocolTest, public ::testing::WithParamInterface<VanishCase> {};
 
