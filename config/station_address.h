@@ -17,6 +17,7 @@ struct StationAddress {
     int ssid = 0;
 
     // Reads one address from the start of text; stops at the first punctuation character.
+    // The text ends at its first zero byte, as a terminated buffer would.
     static StationAddress parse(std::string_view text);
     // Canonical text: "NAME-SSID", or the bare name when the SSID is 0.
     std::string text() const;
