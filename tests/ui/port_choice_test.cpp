@@ -1,0 +1,52 @@
+#include "port_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "port_name.h"
+
+namespace {
+
+const std::vector<std::string> kNumbered{"COM1", "COM2", "COM3", "COM4"};
+
+TEST(PortList, StartsWithTheFourNumberedPorts) {
+    EXPECT_EQ(portListEntries({}), kNumbered);
+}
+
+TEST(PortList, AddsSystemPortsOnceAndSkipsTheNumberedOnesUnderAnyName) {
+    const std::vector<std::string> system{
+        portDeviceName(1), "/dev/ttyUSB0", "COM3", "/dev/ttyUSB0", "", "com2", "COM7",
+        portDeviceName(4)};
+    std::vector<std::string> expected = kNumbered;
+    expected.push_back("/dev/ttyUSB0");
+    expected.push_back("COM7");
+    EXPECT_EQ(portListEntries(system), expected);
+}
+
+TEST(PortChoiceTest, TextNamesANumberedPortADeviceOrNothing) {
+    const std::vector<std::string> entries{"COM1", "COM2", "COM3", "COM4", "/dev/ttyUSB0"};
+    const struct {
+        const char* text;
+        PortChoice choice;
+    } cases[] = {
+        {"COM1", {1, ""}},
+        {"COM4", {4, ""}},
+        {"com3", {3, ""}},
+        {"  COM2 ", {2, ""}},
+        {"", {0, ""}},
+        {"   ", {0, ""}},
+        {"/dev/ttyUSB0", {0, "/dev/ttyUSB0"}},
+        {"/dev/pts/7", {0, "/dev/pts/7"}},
+        {"COM5", {0, "COM5"}},
+        {"/DEV/TTYUSB0", {0, "/DEV/TTYUSB0"}},  // paths keep their case
+    };
+    for (const auto& c : cases) {
+        const PortChoice got = choosePort(entries, c.text);
+        EXPECT_EQ(got.portNumber, c.choice.portNumber) << '"' << c.text << '"';
+        EXPECT_EQ(got.deviceName, c.choice.deviceName) << '"' << c.text << '"';
+    }
+}
+
+}  // namespace

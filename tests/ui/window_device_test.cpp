@@ -1,0 +1,192 @@
+// The window's commands against a simulated tracker on a pseudo-terminal. Every command costs
+// one to five seconds by design, so each test makes only the round trips it needs.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "config_image.h"
+#include "simulated_tracker.h"
+#include "tracker_config.h"
+#include "window_fixture.h"
+
+namespace {
+
+using Image = std::array<std::uint8_t, 128>;
+
+// What the tracker stores after a write of the window's start-up values.
+Image defaultsImage() {
+    Image image{};
+    const std::uint8_t head[] = {0x09, 0x80, 0x26, 0x3C, 0x00, 0x80, 0x21, 0x3A, 0x03, 0x82, 0xA0,
+                                 0xB4, 0xA2, 0x62, 0x6E, 0x60, 0x9C, 0x9E, 0x86, 0x82, 0x98, 0x98,
+                                 0x60, 0xAE, 0x92, 0x88, 0x8A, 0x66, 0x40, 0x67, 0x03, 0xF0, 0x00,
+                                 0x50, 0x65, 0x6C, 0x6D, 0x6F, 0x78, 0x49, 0x49, 0x00};
+    std::copy(std::begin(head), std::end(head), image.begin());
+    return image;
+}
+
+const RecordedBox kWriteSuccessful = BoxRecorder::info("Write Successful", "CorvennaII Write");
+const RecordedBox kReadSuccessful = BoxRecorder::info("Read Successful", "CorvennaII Read");
+const RecordedBox kCalibrationWarning = BoxRecorder::info(
+    "New Calibration value should be written before Testing Tones", "Calibration not written");
+
+class WindowWithTracker : public WindowTest {
+  protected:
+    explicit WindowWithTracker(int baud = 9600) : tracker(baud) {}
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(tracker.start());
+        choosePort(tracker.devicePath());
+    }
+    SimulatedTracker tracker;
+};
+
+class WindowWithSlowTracker : public WindowWithTracker {
+  protected:
+    WindowWithSlowTracker() : WindowWithTracker(2400) {}
+};
+
+TEST_F(WindowWithTracker, WritingTheDefaultsStoresTheReferenceImageAndShowsItsRounding) {
+    click(IDC_WRITE_CONFIG);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kWriteSuccessful});
+    EXPECT_EQ(tracker.image(), defaultsImage());
+    EXPECT_EQ(text(IDC_TXD), "253");
+    EXPECT_EQ(text(IDC_QUIET_TIME), "1525");
+    EXPECT_EQ(text(IDC_CALLSIGN), "NOCALL");
+    EXPECT_EQ(text(IDC_DIGIPATH), "WIDE3-3");
+}
+
+TEST_F(WindowWithTracker, ReadShowsTheTrackerAndAModeOfZeroWritesBackAsWx200) {
+    CTrackerConfig stored;
+    stored.setCallsign("DL1ABC-7");
+    stored.setDigiPath("WIDE1-1,WIDE2-2");
+    stored.setStatusText("Wetter \xe4n der K\xfcste");
+    stored.calibration = 77;
+    stored.keyupDelayMs = 100;
+    stored.statusEvery = 5;
+    stored.txIntervalSec = 300;
+    stored.quietTimeMs = 1000;
+    Image image{};
+    ASSERT_EQ(ConfigImage::encode(stored, image), ConfigImage::kSize);
+    image[5] = 0;  // neither station kind
+    tracker.setImage(image);
+
+    click(IDC_READ_CONFIG);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kReadSuccessful});
+    EXPECT_EQ(text(IDC_CALLSIGN), "DL1ABC-7");
+    EXPECT_EQ(text(IDC_DIGIPATH), "WIDE1-1,WIDE2-2");
+    EXPECT_EQ(text(IDC_STATUS_TEXT), QString::fromUtf8("Wetter \u00e4n der K\u00fcste"));
+    EXPECT_EQ(text(IDC_CALIBRATION), "77");
+    EXPECT_EQ(text(IDC_TXD), "100");
+    EXPECT_EQ(text(IDC_STATUS_EVERY), "5");
+    EXPECT_EQ(text(IDC_TX_INTERVAL), "300");
+    EXPECT_EQ(text(IDC_QUIET_TIME), "1026");
+    EXPECT_FALSE(checked(IDC_MODE_WX200));
+    EXPECT_FALSE(checked(IDC_MODE_PEET));
+
+    boxes.clear();
+    click(IDC_WRITE_CONFIG);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kWriteSuccessful});
+    // The same settings as read, the timing as the window showed it, and WX200/WM918 chosen.
+    CTrackerConfig shown;
+    ASSERT_FALSE(ConfigImage::decode(shown, image));
+    shown.stationMode = CTrackerConfig::kModeWx200;
+    Image expected{};
+    ASSERT_EQ(ConfigImage::encode(shown, expected), ConfigImage::kSize);
+    EXPECT_EQ(expected[5], 128);
+    EXPECT_EQ(tracker.image(), expected);
+    EXPECT_TRUE(checked(IDC_MODE_WX200));
+    EXPECT_FALSE(checked(IDC_MODE_PEET));
+}
+
+TEST_F(WindowWithTracker, ChangedCalibrationIsWarnedOnEveryToneUntilWritten) {
+    setText(IDC_CALIBRATION, "100");
+    click(IDC_TONE_1200);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kCalibrationWarning});
+    EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Tone1200; }));
+
+    boxes.clear();
+    click(IDC_TONE_STOP);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kCalibrationWarning});
+    EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Off; }));
+
+    boxes.clear();
+    click(IDC_WRITE_CONFIG);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kWriteSuccessful});
+    EXPECT_EQ(tracker.image()[1], 100);
+
+    boxes.clear();
+    click(IDC_TONE_BOTH);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Both; }));
+}
+
+TEST_F(WindowWithTracker, ReadingTheTrackerEndsTheCalibrationWarning) {
+    tracker.setImage(defaultsImage());
+    setText(IDC_CALIBRATION, "140");
+    click(IDC_TONE_2200);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kCalibrationWarning});
+
+    boxes.clear();
+    click(IDC_READ_CONFIG);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kReadSuccessful});
+    EXPECT_EQ(text(IDC_CALIBRATION), "128");
+
+    boxes.clear();
+    click(IDC_TONE_STOP);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(WindowWithTracker, FifteenDigipeatersAreRefusedWithoutTouchingTheTracker) {
+    const Image before = tracker.image();
+    setText(IDC_DIGIPATH, "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O");
+    click(IDC_WRITE_CONFIG);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].kind, BoxKind::Error);
+    EXPECT_EQ(tracker.image(), before);
+    EXPECT_EQ(text(IDC_DIGIPATH), "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O");  // left for the user to mend
+}
+
+TEST_F(WindowWithTracker, Latin1TextAndSaturatedNumbersReachTheTracker) {
+    setText(IDC_STATUS_TEXT, QString::fromUtf8("Gr\u00fc\u00dfe \u20ac"));
+    setText(IDC_CALIBRATION, "99999999999");
+    setText(IDC_TXD, "4294967296");
+    setText(IDC_TX_INTERVAL, "2147483648");
+    click(IDC_WRITE_CONFIG);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kWriteSuccessful});
+
+    const Image stored = tracker.image();
+    const std::uint8_t status[] = {'G', 'r', 0xFC, 0xDF, 'e', ' ', '?', 0};
+    EXPECT_TRUE(std::equal(std::begin(status), std::end(status), stored.begin() + stored[6]));
+    EXPECT_EQ(stored[1], 0xFF);  // low byte of the largest 32-bit number
+    EXPECT_EQ(stored[2], 0xFF);
+    EXPECT_EQ(stored[3], 0xFF);
+    EXPECT_EQ(stored[4], 0xFF);
+    EXPECT_EQ(text(IDC_STATUS_TEXT), QString::fromUtf8("Gr\u00fc\u00dfe ?"));
+    EXPECT_EQ(text(IDC_CALIBRATION), "255");
+    EXPECT_EQ(text(IDC_TXD), "1700");
+    EXPECT_EQ(text(IDC_TX_INTERVAL), "65535");
+}
+
+TEST_F(WindowWithTracker, DisagreeingDownloadsShowReadFailedAndKeepTheFields) {
+    tracker.setFault(SimulatedTracker::Fault::DifferingDownloads);
+    setText(IDC_CALLSIGN, "KEEPME");
+    click(IDC_READ_CONFIG);
+    EXPECT_EQ(boxes.boxes,
+              std::vector<RecordedBox>{BoxRecorder::info("Read Failed", "CorvennaII Read")});
+    EXPECT_EQ(text(IDC_CALLSIGN), "KEEPME");
+    EXPECT_EQ(text(IDC_TXD), "250");
+}
+
+TEST_F(WindowWithSlowTracker, IsFoundAt2400AndTheTonesFollowAtThatSpeed) {
+    click(IDC_READ_VERSION);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{BoxRecorder::info(
+                               tracker.version().substr(0, 29), "CorvennaII Version")});
+    EXPECT_EQ(window.link().baudRate(), 2400);
+
+    boxes.clear();
+    click(IDC_TONE_2200);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Tone2200; }));
+}
+
+}  // namespace

@@ -1,0 +1,298 @@
+#include "config_dialog.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "about_dialog.h"
+#include "app_icon.h"
+#include "busy_cursor.h"
+#include "config_image.h"
+#include "control_ids.h"
+#include "field_validators.h"
+#include "form_text.h"
+#include "message_box.h"
+#include "port_choice.h"
+#include "ui_config_dialog.h"
+#include "window_texts.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// A whole image, with room to spare for a tracker that sends more than it should.
+constexpr std::size_t kImageBufferSize = 200;
+// The version reply: the link fills at most kReplyCapacity - 1 characters and a terminator.
+constexpr std::size_t kReplyBufferSize = 32;
+constexpr std::size_t kReplyCapacity = 30;
+
+struct ToneButton {
+    ControlId id;
+    char code;
+};
+constexpr std::array kToneButtons{
+    ToneButton{IDC_TONE_1200, '1'},
+    ToneButton{IDC_TONE_2200, '2'},
+    ToneButton{IDC_TONE_BOTH, '3'},
+    ToneButton{IDC_TONE_STOP, 'x'},
+};
+
+// Field widths in average characters, so that the window grows with the desktop's font.
+struct FieldWidth {
+    ControlId id;
+    int characters;
+    bool fixed;  // number fields keep their width; text fields may grow with the layout
+};
+constexpr std::array kFieldWidths{
+    FieldWidth{IDC_CALLSIGN, 12, false},    FieldWidth{IDC_DIGIPATH, 22, false},
+    FieldWidth{IDC_STATUS_TEXT, 26, false}, FieldWidth{IDC_STATUS_EVERY, 5, true},
+    FieldWidth{IDC_TXD, 6, true},           FieldWidth{IDC_TX_INTERVAL, 6, true},
+    FieldWidth{IDC_QUIET_TIME, 6, true},    FieldWidth{IDC_CALIBRATION, 6, true},
+};
+
+constexpr std::array kUpperCaseFields{IDC_CALLSIGN, IDC_DIGIPATH};
+constexpr std::array kNumberFields{IDC_STATUS_EVERY, IDC_TXD, IDC_TX_INTERVAL, IDC_QUIET_TIME,
+                                   IDC_CALIBRATION};
+
+template <class Widget>
+Widget* control(const QWidget* window, ControlId id) {
+    return window->findChild<Widget*>(QString::fromLatin1(controlName(id)));
+}
+
+std::int32_t numberOf(const QLineEdit* field) {
+    return fieldToNumber(fieldToLatin1(field->text()));
+}
+
+}  // namespace
+
+CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts(), parent) {}
+
+CConfigDlg::CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::ConfigDialog>()),
+      portEntries_(portListEntries(extraPorts)) {
+    ui_->setupUi(this);
+    setWindowTitle(latin1ToField(WindowText::kWindowTitle));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setWindowIcon(applicationIcon());
+    addAboutToSystemMenu();
+    setUpFields();
+    connectCommands();
+
+    // Opening: the first port of the list, and the record's defaults in the fields.
+    for (const std::string& entry : portEntries_) {
+        ui_->IDC_COMPORT->addItem(QString::fromStdString(entry));
+    }
+    ui_->IDC_COMPORT->setCurrentIndex(0);
+    recordToForm();
+    ui_->IDC_CALLSIGN->setFocus();
+}
+
+CConfigDlg::~CConfigDlg() = default;
+
+void CConfigDlg::setUpFields() {
+    for (const FieldWidth& width : kFieldWidths) {
+        auto* field = control<QLineEdit>(this, width.id);
+        const QMargins margins = field->textMargins();
+        const int pixels = field->fontMetrics().averageCharWidth() * width.characters +
+                           margins.left() + margins.right() + 2 * field->fontMetrics().height() / 2;
+        if (width.fixed) {
+            field->setMinimumWidth(pixels);
+            field->setMaximumWidth(pixels);
+        } else {
+            field->setMinimumWidth(pixels);
+        }
+    }
+    for (ControlId id : kUpperCaseFields) {
+        auto* field = control<QLineEdit>(this, id);
+        field->setValidator(new UpperCaseValidator(field));
+    }
+    for (ControlId id : kNumberFields) {
+        auto* field = control<QLineEdit>(this, id);
+        field->setValidator(makeDigitsValidator(field));
+    }
+    const int portWidth = ui_->IDC_COMPORT->fontMetrics().averageCharWidth() * 14;
+    ui_->IDC_COMPORT->setMinimumWidth(portWidth);
+
+    QWidget* previous = nullptr;
+    for (ControlId id : kTabOrder) {
+        QWidget* next = control<QWidget>(this, id);
+        if (previous != nullptr)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void CConfigDlg::connectCommands() {
+    connect(ui_->IDC_EXIT, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->IDC_READ_VERSION, &QPushButton::clicked, this, &CConfigDlg::readVersion);
+    connect(ui_->IDC_READ_CONFIG, &QPushButton::clicked, this, &CConfigDlg::readConfiguration);
+    connect(ui_->IDC_WRITE_CONFIG, &QPushButton::clicked, this, &CConfigDlg::writeConfiguration);
+    for (const ToneButton& tone : kToneButtons) {
+        connect(control<QPushButton>(this, tone.id), &QPushButton::clicked, this,
+                [this, code = tone.code] { toneTest(code); });
+    }
+    connect(ui_->IDC_MODE_PEET, &QRadioButton::clicked, this, &CConfigDlg::peetClicked);
+    connect(ui_->IDC_MODE_WX200, &QRadioButton::clicked, this, &CConfigDlg::wx200Clicked);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &CConfigDlg::showAbout);
+}
+
+void CConfigDlg::formToRecord() {
+    config_.setCallsign(fieldToLatin1(ui_->IDC_CALLSIGN->text()));
+    config_.setDigiPath(fieldToLatin1(ui_->IDC_DIGIPATH->text()));
+    config_.setStatusText(fieldToLatin1(ui_->IDC_STATUS_TEXT->text()));
+
+    const std::int32_t calibration = numberOf(ui_->IDC_CALIBRATION);
+    if (calibration != config_.calibration)
+        config_.calibrationChanged = true;
+    config_.calibration = calibration;
+
+    config_.stationMode =
+        ui_->IDC_MODE_PEET->isChecked() ? CTrackerConfig::kModePeet : CTrackerConfig::kModeWx200;
+    config_.keyupDelayMs = numberOf(ui_->IDC_TXD);
+    config_.statusEvery = numberOf(ui_->IDC_STATUS_EVERY);
+    config_.txIntervalSec = numberOf(ui_->IDC_TX_INTERVAL);
+    config_.quietTimeMs = numberOf(ui_->IDC_QUIET_TIME);
+}
+
+void CConfigDlg::recordToForm() {
+    ui_->IDC_CALLSIGN->setText(latin1ToField(config_.callsign()));
+    ui_->IDC_DIGIPATH->setText(latin1ToField(config_.digiPath()));
+    ui_->IDC_STATUS_TEXT->setText(latin1ToField(config_.statusText()));
+
+    ui_->IDC_CALIBRATION->setText(numberToField(config_.calibration));
+    ui_->IDC_TXD->setText(numberToField(config_.keyupDelayMs));
+    ui_->IDC_STATUS_EVERY->setText(numberToField(config_.statusEvery));
+    ui_->IDC_TX_INTERVAL->setText(numberToField(config_.txIntervalSec));
+    ui_->IDC_QUIET_TIME->setText(numberToField(config_.quietTimeMs));
+
+    // Each button shows its own bit, so a mode read from a tracker may show both or neither.
+    ui_->IDC_MODE_PEET->setChecked((config_.stationMode & CTrackerConfig::kModePeet) != 0);
+    ui_->IDC_MODE_WX200->setChecked((config_.stationMode & CTrackerConfig::kModeWx200) != 0);
+}
+
+void CConfigDlg::selectPort() {
+    const PortChoice choice =
+        choosePort(portEntries_, ui_->IDC_COMPORT->currentText().toStdString());
+    if (choice.deviceName.empty()) {
+        link_.setPortNumber(choice.portNumber);
+    } else {
+        link_.setDeviceName(choice.deviceName);
+    }
+}
+
+void CConfigDlg::readVersion() {
+    selectPort();
+    const BusyCursor busy;
+    std::array<char, kReplyBufferSize> reply{};
+    if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
+        return;
+    informationBox(reply.data(), WindowText::kVersionCaption);
+}
+
+void CConfigDlg::readConfiguration() {
+    selectPort();
+    const BusyCursor busy;
+    std::array<char, kReplyBufferSize> reply{};
+    if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
+        return;
+
+    std::array<std::uint8_t, kImageBufferSize> image{};
+    const std::size_t length = link_.readImageVerified(image);
+    if (length != ConfigImage::kSize ||
+        ConfigImage::decode(config_, std::span(image).first(ConfigImage::kSize))) {
+        informationBox(WindowText::kReadFailed, WindowText::kReadCaption);
+        return;
+    }
+    recordToForm();
+    informationBox(WindowText::kReadSuccessful, WindowText::kReadCaption);
+}
+
+void CConfigDlg::writeConfiguration() {
+    selectPort();
+    formToRecord();
+    std::array<std::uint8_t, kImageBufferSize> image{};
+    // A refusal (too many digipeaters) has been explained; nothing goes to the tracker.
+    if (ConfigImage::encode(config_, image) != ConfigImage::kSize)
+        return;
+    const auto written = std::span<const std::uint8_t>(image).first(ConfigImage::kSize);
+
+    const BusyCursor busy;
+    std::array<char, kReplyBufferSize> reply{};
+    if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
+        return;
+    if (link_.writeImageVerified(written))
+        return;
+
+    // What the tracker now stores, in canonical form, with the timing values as it rounds them.
+    if (ConfigImage::decode(config_, written))
+        return;
+    recordToForm();
+    informationBox(WindowText::kWriteSuccessful, WindowText::kWriteCaption);
+}
+
+void CConfigDlg::toneTest(char code) {
+    selectPort();
+    formToRecord();
+    // The tracker makes its tones from the calibration it stores, not from the field.
+    if (config_.calibrationChanged) {
+        informationBox(WindowText::kCalibrationWarning, WindowText::kCalibrationCaption);
+    }
+    const BusyCursor busy;
+    link_.tone(code);
+}
+
+void CConfigDlg::peetClicked() {
+    ui_->IDC_MODE_WX200->setChecked(!ui_->IDC_MODE_PEET->isChecked());
+}
+
+void CConfigDlg::wx200Clicked() {
+    ui_->IDC_MODE_PEET->setChecked(!ui_->IDC_MODE_WX200->isChecked());
+}
+
+void CConfigDlg::showAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(latin1ToField(WindowText::kAboutEntry), this, &CConfigDlg::showAbout);
+    menu.exec(event->globalPos());
+}
+
+#ifdef Q_OS_WIN
+void CConfigDlg::addAboutToSystemMenu() {
+    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    const std::wstring entry = latin1ToField(WindowText::kAboutEntry).toStdWString();
+    if (systemMenu == nullptr || entry.empty())
+        return;
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, kIdmAboutBox, entry.c_str());
+}
+
+bool CConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    const auto* msg = static_cast<const MSG*>(message);
+    // Windows uses the low four bits of a system command for itself.
+    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
+        (msg->wParam & 0xFFF0) == kIdmAboutBox) {
+        showAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#else
+// Other desktops offer the About entry through the window's context menu and F1.
+void CConfigDlg::addAboutToSystemMenu() {}
+#endif

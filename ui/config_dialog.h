@@ -1,0 +1,59 @@
+// The configuration window: the tracker's settings in editable fields, the port to use, and the
+// commands that read the version, read and write the configuration and test the tones.
+// It owns the settings record and the link to the tracker for the whole run.
+#pragma once
+
+#include <QDialog>
+#include <QtGlobal>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tracker_config.h"
+#include "tracker_link.h"
+
+namespace Ui {
+class ConfigDialog;
+}
+
+class CConfigDlg : public QDialog {
+    Q_OBJECT
+  public:
+    // The port list holds COM1 to COM4 followed by these ports (normally the system's own).
+    explicit CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* parent = nullptr);
+    explicit CConfigDlg(QWidget* parent = nullptr);
+    ~CConfigDlg() override;
+
+    // The record as the window last exchanged it with the fields and the tracker.
+    const CTrackerConfig& config() const { return config_; }
+    CTrackerLink& link() { return link_; }
+
+    void showAbout();
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+  private:
+    void setUpFields();
+    void connectCommands();
+    void addAboutToSystemMenu();
+
+    void formToRecord();
+    void recordToForm();
+    void selectPort();
+
+    void readVersion();
+    void readConfiguration();
+    void writeConfiguration();
+    void toneTest(char code);
+    void peetClicked();
+    void wx200Clicked();
+
+    std::unique_ptr<Ui::ConfigDialog> ui_;
+    std::vector<std::string> portEntries_;
+    CTrackerConfig config_;
+    CTrackerLink link_;
+};

@@ -1,0 +1,24 @@
+#include "message_box_presenter.h"
+
+#include <QMessageBox>
+
+#include "busy_cursor.h"
+#include "form_text.h"
+#include "window_texts.h"
+
+void showMessageBox(BoxKind kind, std::string_view text, std::string_view caption) {
+    const bool error = kind == BoxKind::Error;
+    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information,
+                    latin1ToField(error ? WindowText::kErrorCaption : caption), latin1ToField(text),
+                    QMessageBox::Ok);
+    // The version box shows whatever the tracker replied: never let that be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setDefaultButton(QMessageBox::Ok);
+    const NormalCursorWhileShown normalCursor;
+    box.exec();
+}
+
+void installMessageBoxPresenter() {
+    setBoxPresenter(showMessageBox);
+}

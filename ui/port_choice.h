@@ -1,0 +1,28 @@
+// Which serial port the port box names: the numbered ports COM1 to COM4, a port the system
+// reports, or any device name or path the user types (such as a simulator's pseudo-terminal).
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct PortChoice {
+    int portNumber = 0;      // 1..4 for COM1..COM4; 0 when a device name is given or nothing is
+    std::string deviceName;  // empty unless the choice is a device outside COM1..COM4
+
+    friend bool operator==(const PortChoice&, const PortChoice&) = default;
+};
+
+inline constexpr int kNumberedPorts = 4;
+
+// The entries of the port list: "COM1" to "COM4", then the system's own ports in their given
+// order, without those that are COM1 to COM4 under another name and without repeats.
+std::vector<std::string> portListEntries(std::span<const std::string> systemPorts);
+
+// The port that the text of the port box names, given the list's entries. A text naming an
+// entry selects it (COMn in any letter case); an empty text is no selection (port 0).
+PortChoice choosePort(std::span<const std::string> entries, std::string_view text);
+
+// The serial ports the system reports, by the names the link opens them with.
+std::vector<std::string> systemSerialPorts();
