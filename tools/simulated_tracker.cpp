@@ -79,6 +79,17 @@ void closeFd(int& fd) {
     fd = -1;
 }
 
+struct ToneCode {
+    std::uint8_t code;
+    SimulatedTracker::Tone tone;
+};
+constexpr std::array<ToneCode, 4> kToneCodes = {{
+    {'1', SimulatedTracker::Tone::Tone1200},
+    {'2', SimulatedTracker::Tone::Tone2200},
+    {'3', SimulatedTracker::Tone::Both},
+    {'x', SimulatedTracker::Tone::Off},
+}};
+
 std::string describe(SimulatedTracker::Tone tone) {
     switch (tone) {
         case SimulatedTracker::Tone::Off:
@@ -299,40 +310,23 @@ void SimulatedTracker::handle(std::uint8_t byte, Clock::time_point now) {
             return;
         case Parse::DoubleEscape:
             parse_ = Parse::Idle;
-            switch (byte) {
-                case kEsc:
-                    parse_ = Parse::DoubleEscape;
-                    return;
-                case 'V': {
-                    command("identify");
-                    if (fault == Fault::VanishMidExchange)
-                        return vanish();
-                    const std::string reply = version();
-                    sendReply({reinterpret_cast<const std::uint8_t*>(reply.data()), reply.size()});
-                    return;
-                }
-                case '1':
-                case '2':
-                case '3':
-                case 'x':
-                    if (fault == Fault::VanishMidExchange)
-                        return vanish();
-                    break;
-                default:
-                    return;
+            if (byte == kEsc) {
+                parse_ = Parse::DoubleEscape;
+            } else if (byte == 'V') {
+                command("identify");
+                if (fault == Fault::VanishMidExchange)
+                    return vanish();
+                const std::string reply = version();
+                sendReply({reinterpret_cast<const std::uint8_t*>(reply.data()), reply.size()});
+            } else if (const auto* code =
+                           std::find_if(kToneCodes.begin(), kToneCodes.end(),
+                                        [byte](const ToneCode& c) { return c.code == byte; });
+                       code != kToneCodes.end()) {
+                if (fault == Fault::VanishMidExchange)
+                    return vanish();
+                setTone(code->tone);
             }
-            switch (byte) {
-                case '1':
-                    return setTone(Tone::Tone1200, "tone 1200");
-                case '2':
-                    return setTone(Tone::Tone2200, "tone 2200");
-                case '3':
-                    return setTone(Tone::Both, "tone both");
-                case 'x':
-                    return setTone(Tone::Off, "tone stop");
-                default:
-                    return;
-            }
+            return;
         case Parse::Uploading:
             storeUploadByte(byte, now, fault);
             return;
@@ -399,13 +393,13 @@ void SimulatedTracker::sendReply(std::span<const std::uint8_t> bytes) {
     }
 }
 
-void SimulatedTracker::setTone(Tone tone, std::string_view what) {
+void SimulatedTracker::setTone(Tone tone) {
     {
         std::lock_guard lock(mutex_);
         ++commands_;
         tone_ = tone;
     }
-    log(std::string(what) + " -> " + describe(tone));
+    log(describe(tone));
 }
 
 void SimulatedTracker::vanish() {

@@ -68,7 +68,7 @@ class SimulatedTracker {
     void sendReply(std::span<const std::uint8_t> bytes);
     void sendImage();
     void storeUploadByte(std::uint8_t byte, Clock::time_point now, Fault fault);
-    void setTone(Tone tone, std::string_view what);
+    void setTone(Tone tone);
     void vanish();
     int lineSpeed();
     void log(std::string_view line);
