@@ -148,6 +148,16 @@ TEST_F(ProtocolTest, LongReplyIsCutToTheBuffer) {
     EXPECT_EQ(reply[30], '#');  // nothing written past the capacity
 }
 
+TEST_F(ProtocolTest, IdentifyWithNoRoomForTheReplyFailsSafely) {
+    // No room for even the terminator: nothing may be read or written into the buffer.
+    EXPECT_TRUE(link.identify({}));
+    std::array<char, 1> one = {'#'};
+    EXPECT_TRUE(link.identify(one));
+    EXPECT_EQ(one[0], '\0');
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(portIsFree(tracker.devicePath()));
+}
+
 TEST(NoPortTest, EachAttemptReportsThenNotFound) {
     BoxRecorder boxes;
     CTrackerLink link;
