@@ -56,7 +56,6 @@ bool CTrackerLink::open() {
     // but the new open still goes ahead.
     if (port_)
         close();
-    releasePort();
 
     std::string device = deviceName_;
     if (device.empty()) {
