@@ -23,6 +23,8 @@
 #include "window_texts.h"
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
 
@@ -45,7 +47,7 @@ constexpr std::array kToneButtons{
     ToneButton{IDC_TONE_STOP, 'x'},
 };
 
-// Field widths in average characters, so that the window grows with the desktop's font.
+// Field widths in characters, so that the window grows with the desktop's font.
 struct FieldWidth {
     ControlId id;
     int characters;
@@ -57,6 +59,8 @@ constexpr std::array kFieldWidths{
     FieldWidth{IDC_TXD, 6, true},           FieldWidth{IDC_TX_INTERVAL, 6, true},
     FieldWidth{IDC_QUIET_TIME, 6, true},    FieldWidth{IDC_CALIBRATION, 6, true},
 };
+
+constexpr int kPortBoxCharacters = 14;
 
 constexpr std::array kUpperCaseFields{IDC_CALLSIGN, IDC_DIGIPATH};
 constexpr std::array kNumberFields{IDC_STATUS_EVERY, IDC_TXD, IDC_TX_INTERVAL, IDC_QUIET_TIME,
@@ -99,18 +103,7 @@ CConfigDlg::CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* pare
 CConfigDlg::~CConfigDlg() = default;
 
 void CConfigDlg::setUpFields() {
-    for (const FieldWidth& width : kFieldWidths) {
-        auto* field = control<QLineEdit>(this, width.id);
-        const QMargins margins = field->textMargins();
-        const int pixels = field->fontMetrics().averageCharWidth() * width.characters +
-                           margins.left() + margins.right() + 2 * field->fontMetrics().height() / 2;
-        if (width.fixed) {
-            field->setMinimumWidth(pixels);
-            field->setMaximumWidth(pixels);
-        } else {
-            field->setMinimumWidth(pixels);
-        }
-    }
+    sizeFieldsToFont();
     for (ControlId id : kUpperCaseFields) {
         auto* field = control<QLineEdit>(this, id);
         field->setValidator(new UpperCaseValidator(field));
@@ -119,8 +112,6 @@ void CConfigDlg::setUpFields() {
         auto* field = control<QLineEdit>(this, id);
         field->setValidator(makeDigitsValidator(field));
     }
-    const int portWidth = ui_->IDC_COMPORT->fontMetrics().averageCharWidth() * 14;
-    ui_->IDC_COMPORT->setMinimumWidth(portWidth);
 
     QWidget* previous = nullptr;
     for (ControlId id : kTabOrder) {
@@ -129,6 +120,32 @@ void CConfigDlg::setUpFields() {
             setTabOrder(previous, next);
         previous = next;
     }
+}
+
+void CConfigDlg::sizeFieldsToFont() {
+    for (const FieldWidth& width : kFieldWidths) {
+        auto* field = control<QLineEdit>(this, width.id);
+        const QFontMetrics metrics = field->fontMetrics();
+        const QMargins margins = field->textMargins();
+        // The frame and the inner margins of the style take about one line height.
+        // Number fields are measured in digits, text fields in average characters.
+        const int character =
+            width.fixed ? metrics.horizontalAdvance(QLatin1Char('0')) : metrics.averageCharWidth();
+        const int pixels =
+            character * width.characters + margins.left() + margins.right() + metrics.height();
+        field->setMinimumWidth(pixels);
+        if (width.fixed)
+            field->setMaximumWidth(pixels);
+    }
+    ui_->IDC_COMPORT->setMinimumWidth(ui_->IDC_COMPORT->fontMetrics().averageCharWidth() *
+                                      kPortBoxCharacters);
+}
+
+void CConfigDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A new desktop font must not leave the fields at the old font's width.
+    if (event->type() == QEvent::FontChange)
+        sizeFieldsToFont();
 }
 
 void CConfigDlg::connectCommands() {

@@ -32,12 +32,14 @@ class CConfigDlg : public QDialog {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
 
   private:
     void setUpFields();
+    void sizeFieldsToFont();
     void connectCommands();
     void addAboutToSystemMenu();
 

@@ -288,24 +288,37 @@ TEST_F(WindowTest, ContextMenuOfTheWindowOffersTheAboutEntry) {
     EXPECT_TRUE(aboutSeen);
 }
 
-TEST_F(WindowTest, WindowAndFieldsFollowTheirLayout) {
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // fixed size
-    // No control lies outside the window or on top of another control.
+TEST_F(WindowTest, LayoutKeepsEveryControlWholeAndApartAtAnyFontSize) {
     QList<QWidget*> controls;
     for (const ControlName& entry : kControlNames)
         controls << control<QWidget>(entry.id);
-    for (QWidget* a : controls) {
-        const QRect ra(a->mapTo(&window, QPoint(0, 0)), a->size());
-        EXPECT_TRUE(window.rect().contains(ra)) << a->objectName().toStdString();
-        for (QWidget* b : controls) {
-            if (a == b)
-                continue;
-            const QRect rb(b->mapTo(&window, QPoint(0, 0)), b->size());
-            EXPECT_FALSE(ra.intersects(rb))
-                << a->objectName().toStdString() << " " << b->objectName().toStdString();
-        }
-        if (auto* button = qobject_cast<QAbstractButton*>(a)) {
-            EXPECT_GE(button->width(), button->sizeHint().width()) << a->objectName().toStdString();
+    const double basePointSize = window.font().pointSizeF();
+
+    for (const double scale : {1.0, 2.0}) {
+        SCOPED_TRACE(scale);
+        QFont font = window.font();
+        font.setPointSizeF(basePointSize * scale);
+        window.setFont(font);
+        QApplication::processEvents();                          // lets the layout take the new size
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());  // fixed size, from the layout
+
+        for (QWidget* a : controls) {
+            const std::string name = a->objectName().toStdString();
+            const QRect ra(a->mapTo(&window, QPoint(0, 0)), a->size());
+            EXPECT_TRUE(window.rect().contains(ra)) << name;
+            for (QWidget* b : controls) {
+                const QRect rb(b->mapTo(&window, QPoint(0, 0)), b->size());
+                EXPECT_TRUE(a == b || !ra.intersects(rb))
+                    << name << " / " << b->objectName().toStdString();
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(a)) {
+                EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+            }
+            // A number field shows five digits, more than any value the tracker keeps.
+            if (auto* field = qobject_cast<QLineEdit*>(a); field && field->maximumWidth() < 1000) {
+                EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance("99999") + 8)
+                    << name;
+            }
         }
     }
 }
