@@ -104,6 +104,7 @@ struct Result {
     const char* name;
     milliseconds protocol;
     double medianWall = 0;
+    double cpuPerRun = 0;
     double cpuShare = 0;
     bool failed = false;
 };
@@ -123,6 +124,7 @@ Result measure(const char* name, milliseconds protocol, const std::function<bool
     }
     std::sort(walls.begin(), walls.end());
     result.medianWall = walls[walls.size() / 2];
+    result.cpuPerRun = cpuTotal / kRuns;
     result.cpuShare = cpuTotal / wallTotal;
     return result;
 }
@@ -164,14 +166,14 @@ int main(int argc, char** argv) {
     };
 
     std::printf("%d runs each against a simulated tracker on %s\n\n", kRuns, device.c_str());
-    std::printf("%-22s %12s %14s %7s %9s\n", "command", "median ms", "protocol ms", "ratio",
-                "CPU/wall");
+    std::printf("%-22s %10s %12s %7s %8s %9s\n", "command", "median ms", "protocol ms", "ratio",
+                "CPU ms", "CPU/wall");
     bool failed = false;
     for (const Result& r : results) {
         const double protocolMs = static_cast<double>(r.protocol.count());
-        std::printf("%-22s %12.1f %14.0f %7.4f %8.3f%%%s\n", r.name, r.medianWall * 1000,
-                    protocolMs, r.medianWall * 1000 / protocolMs, r.cpuShare * 100,
-                    r.failed ? "  (command failed)" : "");
+        std::printf("%-22s %10.1f %12.0f %7.4f %8.2f %8.3f%%%s\n", r.name, r.medianWall * 1000,
+                    protocolMs, r.medianWall * 1000 / protocolMs, r.cpuPerRun * 1000,
+                    r.cpuShare * 100, r.failed ? "  (command failed)" : "");
         failed |= r.failed;
     }
 
