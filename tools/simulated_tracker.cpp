@@ -133,10 +133,10 @@ bool SimulatedTracker::start() {
     path_ = name;
 
     // The simulator keeps a slave descriptor of its own for its whole life. Without it every
-    // close by the program would be the last close of the slave: the master would then report
-    // a hangup (POLLHUP, reads failing with EIO) until the next open, and output waiting for
-    // the program (stale bytes) would have no open line to wait in. It also gives a place to
-    // read the speed the program set. It never reads from it, so it steals no bytes.
+    // close by the program would be the last close of the slave, and until the next open the
+    // master would report a hangup: poll() returns POLLHUP at once (the serving loop would
+    // spin) and reads fail with EIO. It is also where the speed the program set is read. It is
+    // never read from, so it steals no bytes meant for the program.
     slave_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave_ < 0)
         return false;
