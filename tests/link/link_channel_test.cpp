@@ -1,6 +1,8 @@
 // The channel over a real pseudo-terminal: opening, line settings, paced writes, timed reads,
 // and each failure with its message.
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QProcess>
 #include <QSerialPort>
 
 #include <array>
@@ -172,6 +174,20 @@ TEST_F(ChannelTest, BusyPortCannotBeAcquired) {
     EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(boxes.texts(), texts({msg::kCannotAcquirePort}));
     other.close();
+    EXPECT_FALSE(link.open());
+    EXPECT_FALSE(link.close());
+}
+
+TEST_F(ChannelTest, PortHeldByAnotherProgramCannotBeAcquired) {
+    QProcess holder;
+    holder.start(QCoreApplication::applicationFilePath(),
+                 {"--hold-port", QString::fromStdString(peer.path())});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    ASSERT_EQ(holder.readLine().trimmed(), "held");
+    EXPECT_TRUE(link.open());
+    EXPECT_EQ(boxes.texts(), texts({msg::kCannotAcquirePort}));
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(10000));
     EXPECT_FALSE(link.open());
     EXPECT_FALSE(link.close());
 }
