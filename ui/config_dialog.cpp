@@ -1,6 +1,7 @@
 #include "config_dialog.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -96,6 +97,8 @@ CConfigDlg::CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* pare
         ui_->IDC_COMPORT->addItem(QString::fromStdString(entry));
     }
     ui_->IDC_COMPORT->setCurrentIndex(0);
+    // Device paths differ by case; completing "/dev/ttyusb0" into another name would mislead.
+    ui_->IDC_COMPORT->completer()->setCaseSensitivity(Qt::CaseSensitive);
     recordToForm();
     ui_->IDC_CALLSIGN->setFocus();
 }
