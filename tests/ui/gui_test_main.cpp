@@ -1,13 +1,13 @@
-// The window tests need a QApplication alive for the whole run.
+// The window tests need the application object alive for the whole run.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "config_app.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs this program too, possibly without the test environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    CConfigApp app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
