@@ -24,8 +24,12 @@
 #include "window_texts.h"
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #endif
 
@@ -303,9 +307,8 @@ void CConfigDlg::addAboutToSystemMenu() {
 
 bool CConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
     const auto* msg = static_cast<const MSG*>(message);
-    // Windows uses the low four bits of a system command for itself.
     if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
-        (msg->wParam & 0xFFF0) == kIdmAboutBox) {
+        (msg->wParam & kSystemCommandMask) == kIdmAboutBox) {
         showAbout();
         *result = 0;
         return true;

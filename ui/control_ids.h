@@ -31,8 +31,10 @@ enum ControlId : int {
     IDC_QUIET_TIME = 1035,
 };
 
-// The system-menu command that opens the about box (Windows keeps the low four bits).
+// The system-menu command that opens the about box. Windows uses the low four bits of a
+// system command for itself, so commands are compared under the mask.
 inline constexpr unsigned kIdmAboutBox = 0x10;
+inline constexpr unsigned kSystemCommandMask = 0xFFF0;
 
 struct ControlName {
     ControlId id;
