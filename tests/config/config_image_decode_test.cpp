@@ -10,6 +10,7 @@
 #include "config_image.h"
 #include "station_address.h"
 #include "tracker_config.h"
+#include "tracker_record.h"
 #include "worked_example.h"
 
 namespace {
@@ -17,33 +18,8 @@ namespace {
 using Image = std::array<std::uint8_t, ConfigImage::kSize>;
 
 // A record nothing in a test image resembles, to show that a failed decode left it alone.
-CTrackerConfig sentinelRecord() {
-    CTrackerConfig config;
-    config.setCallsign("SENT-1");
-    config.setDigiPath("SENT-2,SENT-3");
-    config.setStatusText("sentinel status");
-    config.calibration = 1;
-    config.stationMode = 2;
-    config.keyupDelayMs = 3;
-    config.statusEvery = 4;
-    config.txIntervalSec = 5;
-    config.quietTimeMs = 6;
-    config.calibrationChanged = true;
-    return config;
-}
-
-void expectSameRecord(const CTrackerConfig& a, const CTrackerConfig& b) {
-    EXPECT_EQ(a.callsign(), b.callsign());
-    EXPECT_EQ(a.digiPath(), b.digiPath());
-    EXPECT_EQ(a.statusText(), b.statusText());
-    EXPECT_EQ(a.calibration, b.calibration);
-    EXPECT_EQ(a.stationMode, b.stationMode);
-    EXPECT_EQ(a.keyupDelayMs, b.keyupDelayMs);
-    EXPECT_EQ(a.statusEvery, b.statusEvery);
-    EXPECT_EQ(a.txIntervalSec, b.txIntervalSec);
-    EXPECT_EQ(a.quietTimeMs, b.quietTimeMs);
-    EXPECT_EQ(a.calibrationChanged, b.calibrationChanged);
-}
+constexpr RecordValues kSentinel = {"SENT-1", "SENT-2,SENT-3", "sentinel status", 1, 2, 3, 4, 5, 6,
+                                    true};
 
 void put(Image& image, std::size_t at, std::string_view address) {
     const auto field = StationAddress::parse(address).field();
@@ -75,57 +51,26 @@ Image imageWith(const std::vector<std::string>& digipeaters, std::string_view st
     return image;
 }
 
-TEST(DecodeImage, WorkedExampleGivesTheRecordAsTheTrackerHoldsIt) {
+TEST(DecodeImage, WorkedExampleGivesTheRecordAsTheTrackerHoldsItAndEncodesBack) {
     BoxRecorder boxes;
-    CTrackerConfig config = sentinelRecord();
+    CTrackerConfig config = makeRecord(kSentinel);
     ASSERT_FALSE(ConfigImage::decode(config, kDefaultImage));
-    EXPECT_EQ(config.callsign(), "NOCALL");
-    EXPECT_EQ(config.digiPath(), "WIDE3-3");
-    EXPECT_EQ(config.statusText(), "PelmoxII");
-    EXPECT_EQ(config.calibration, 128);
-    EXPECT_EQ(config.stationMode, 128);
-    EXPECT_EQ(config.keyupDelayMs, 253);
-    EXPECT_EQ(config.statusEvery, 3);
-    EXPECT_EQ(config.txIntervalSec, 60);
-    EXPECT_EQ(config.quietTimeMs, 1525);
-    EXPECT_FALSE(config.calibrationChanged);
+    expectRecord(config, {"NOCALL", "WIDE3-3", "PelmoxII", 128, 128, 253, 3, 60, 1525, false});
     EXPECT_TRUE(boxes.boxes.empty());
-}
-
-TEST(DecodeImage, DecodedWorkedExampleEncodesToTheSameImage) {
-    CTrackerConfig config;
-    ASSERT_FALSE(ConfigImage::decode(config, kDefaultImage));
-    std::array<std::uint8_t, 200> buffer{};
-    ASSERT_EQ(ConfigImage::encode(config, buffer), 128U);
-    EXPECT_TRUE(std::equal(kDefaultImage.begin(), kDefaultImage.end(), buffer.begin()));
+    Image again{};
+    ASSERT_EQ(ConfigImage::encode(config, again), 128U);
+    EXPECT_EQ(again, kDefaultImage);
 }
 
 TEST(DecodeImage, EncodeThenDecodeGivesCanonicalTextsAndTrackerSteps) {
     BoxRecorder boxes;
-    CTrackerConfig config;
-    config.setCallsign("  n0call-0");
-    config.setDigiPath("wide1-1, relay ,,wide2-2");
-    config.setStatusText("Weather in Ely");
-    config.calibration = 300;
-    config.stationMode = 64;
-    config.keyupDelayMs = 1;
-    config.statusEvery = 5;
-    config.txIntervalSec = 65536 + 600;
-    config.quietTimeMs = 6681;
-    config.calibrationChanged = true;
+    CTrackerConfig config = makeRecord({"  n0call-0", "wide1-1, relay ,,wide2-2", "Weather in Ely",
+                                        300, 64, 1, 5, 65536 + 600, 6681, true});
     std::array<std::uint8_t, 200> buffer{};
     ASSERT_EQ(ConfigImage::encode(config, buffer), 128U);
     ASSERT_FALSE(ConfigImage::decode(config, std::span(buffer).first(128)));
-    EXPECT_EQ(config.callsign(), "N0CALL");
-    EXPECT_EQ(config.digiPath(), "WIDE1-1,RELAY,,WIDE2-2");
-    EXPECT_EQ(config.statusText(), "Weather in Ely");
-    EXPECT_EQ(config.calibration, 44);
-    EXPECT_EQ(config.stationMode, 64);
-    EXPECT_EQ(config.keyupDelayMs, 7);
-    EXPECT_EQ(config.statusEvery, 5);
-    EXPECT_EQ(config.txIntervalSec, 600);
-    EXPECT_EQ(config.quietTimeMs, 6706);
-    EXPECT_FALSE(config.calibrationChanged);
+    expectRecord(config, {"N0CALL", "WIDE1-1,RELAY,,WIDE2-2", "Weather in Ely", 44, 64, 7, 5, 600,
+                          6706, false});
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -134,11 +79,11 @@ TEST(DecodeImage, WrongLengthIsRefusedWithTheLength) {
         std::vector<std::uint8_t> bytes(length, 0);
         std::copy_n(kDefaultImage.begin(), std::min<std::size_t>(length, 128), bytes.begin());
         BoxRecorder boxes;
-        CTrackerConfig config = sentinelRecord();
+        CTrackerConfig config = makeRecord(kSentinel);
         EXPECT_TRUE(ConfigImage::decode(config, bytes)) << length;
         EXPECT_EQ(boxes.boxes,
                   std::vector{BoxRecorder::error("Bad EE Size " + std::to_string(length) + "\n")});
-        expectSameRecord(config, sentinelRecord());
+        expectRecord(config, kSentinel);
     }
 }
 
@@ -222,10 +167,10 @@ TEST_P(DamagedImage, IsRefusedAndTheRecordKept) {
     Image image = kDefaultImage;
     GetParam().damage(image);
     BoxRecorder boxes;
-    CTrackerConfig config = sentinelRecord();
+    CTrackerConfig config = makeRecord(kSentinel);
     EXPECT_TRUE(ConfigImage::decode(config, image));
     EXPECT_EQ(boxes.boxes, std::vector{BoxRecorder::error(std::string(GetParam().message))});
-    expectSameRecord(config, sentinelRecord());
+    expectRecord(config, kSentinel);
 }
 
 constexpr std::string_view kHeaderPastEnd =

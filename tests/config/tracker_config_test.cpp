@@ -4,20 +4,13 @@
 
 #include <string>
 
+#include "tracker_record.h"
+
 namespace {
 
 TEST(TrackerConfig, StartsWithTheTrackersDefaults) {
-    const CTrackerConfig config;
-    EXPECT_EQ(config.callsign(), "NOCALL");
-    EXPECT_EQ(config.digiPath(), "WIDE3-3");
-    EXPECT_EQ(config.statusText(), "PelmoxII");
-    EXPECT_EQ(config.calibration, 128);
-    EXPECT_EQ(config.stationMode, 128);
-    EXPECT_EQ(config.keyupDelayMs, 250);
-    EXPECT_EQ(config.statusEvery, 3);
-    EXPECT_EQ(config.txIntervalSec, 60);
-    EXPECT_EQ(config.quietTimeMs, 1500);
-    EXPECT_FALSE(config.calibrationChanged);
+    expectRecord(CTrackerConfig{},
+                 {"NOCALL", "WIDE3-3", "PelmoxII", 128, 128, 250, 3, 60, 1500, false});
 }
 
 struct TextField {

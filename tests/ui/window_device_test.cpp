@@ -7,22 +7,13 @@
 #include "config_image.h"
 #include "simulated_tracker.h"
 #include "tracker_config.h"
+#include "tracker_record.h"
 #include "window_fixture.h"
+#include "worked_example.h"
 
 namespace {
 
 using Image = std::array<std::uint8_t, 128>;
-
-// What the tracker stores after a write of the window's start-up values.
-Image defaultsImage() {
-    Image image{};
-    const std::uint8_t head[] = {0x09, 0x80, 0x26, 0x3C, 0x00, 0x80, 0x21, 0x3A, 0x03, 0x82, 0xA0,
-                                 0xB4, 0xA2, 0x62, 0x6E, 0x60, 0x9C, 0x9E, 0x86, 0x82, 0x98, 0x98,
-                                 0x60, 0xAE, 0x92, 0x88, 0x8A, 0x66, 0x40, 0x67, 0x03, 0xF0, 0x00,
-                                 0x50, 0x65, 0x6C, 0x6D, 0x6F, 0x78, 0x49, 0x49, 0x00};
-    std::copy(std::begin(head), std::end(head), image.begin());
-    return image;
-}
 
 const RecordedBox kWriteSuccessful = BoxRecorder::info("Write Successful", "CorvennaII Write");
 const RecordedBox kReadSuccessful = BoxRecorder::info("Read Successful", "CorvennaII Read");
@@ -48,7 +39,7 @@ class WindowWithSlowTracker : public WindowWithTracker {
 TEST_F(WindowWithTracker, WritingTheDefaultsStoresTheReferenceImageAndShowsItsRounding) {
     click(IDC_WRITE_CONFIG);
     EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kWriteSuccessful});
-    EXPECT_EQ(tracker.image(), defaultsImage());
+    EXPECT_EQ(tracker.image(), kDefaultImage);
     EXPECT_EQ(text(IDC_TXD), "253");
     EXPECT_EQ(text(IDC_QUIET_TIME), "1525");
     EXPECT_EQ(text(IDC_CALLSIGN), "NOCALL");
@@ -56,15 +47,9 @@ TEST_F(WindowWithTracker, WritingTheDefaultsStoresTheReferenceImageAndShowsItsRo
 }
 
 TEST_F(WindowWithTracker, ReadShowsTheTrackerAndAModeOfZeroWritesBackAsWx200) {
-    CTrackerConfig stored;
-    stored.setCallsign("DL1ABC-7");
-    stored.setDigiPath("WIDE1-1,WIDE2-2");
-    stored.setStatusText("Wetter \xe4n der K\xfcste");
-    stored.calibration = 77;
-    stored.keyupDelayMs = 100;
-    stored.statusEvery = 5;
-    stored.txIntervalSec = 300;
-    stored.quietTimeMs = 1000;
+    const CTrackerConfig stored =
+        makeRecord({"DL1ABC-7", "WIDE1-1,WIDE2-2", "Wetter \xe4n der K\xfcste", 77,
+                    CTrackerConfig::kModeWx200, 100, 5, 300, 1000});
     Image image{};
     ASSERT_EQ(ConfigImage::encode(stored, image), ConfigImage::kSize);
     image[5] = 0;  // neither station kind
@@ -121,7 +106,7 @@ TEST_F(WindowWithTracker, ChangedCalibrationIsWarnedOnEveryToneUntilWritten) {
 }
 
 TEST_F(WindowWithTracker, ReadingTheTrackerEndsTheCalibrationWarning) {
-    tracker.setImage(defaultsImage());
+    tracker.setImage(kDefaultImage);
     setText(IDC_CALIBRATION, "140");
     click(IDC_TONE_2200);
     EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kCalibrationWarning});
