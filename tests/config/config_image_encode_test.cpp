@@ -7,6 +7,7 @@
 
 #include "box_recorder.h"
 #include "config_image.h"
+#include "station_address.h"
 #include "tracker_config.h"
 #include "worked_example.h"
 
@@ -110,18 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
         NarrowCase{"QuietHuge", [](CTrackerConfig& c) { c.quietTimeMs = 1 << 30; }, 7, {255}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(EncodeImage, EmptyPathEndsTheAddressesAtTheSource) {
-    CTrackerConfig config;
-    config.setDigiPath("");
-    const Buffer buffer = encoded(config);
-    EXPECT_EQ(buffer[22], 0x61);
-    EXPECT_EQ(buffer[23], 0x03);
-    EXPECT_EQ(buffer[24], 0xF0);
-    EXPECT_EQ(buffer[25], 0x00);
-    EXPECT_EQ(buffer[6], 26);
-    EXPECT_EQ(std::string(buffer.begin() + 26, buffer.begin() + 34), "PelmoxII");
-}
-
 TEST(EncodeImage, CallsignIsParsedLikeAnyAddress) {
     struct Case {
         std::string_view callsign;
@@ -149,97 +138,78 @@ TEST(EncodeImage, StatusTextIsCopiedAsTyped) {
     EXPECT_EQ(buffer[43], 0);
 }
 
-// With k digipeaters the status text has room for 101 - 7k characters, ending at offset 126.
+// With k digipeaters the addresses end at offset 22 + 7k, the frame's closing bytes follow, and
+// the status text has room for 101 - 7k characters, ending at offset 126. A text that fills the
+// room fits without a box; one that overflows it is cut to the room, with a box.
 class StatusRoom : public ::testing::TestWithParam<std::size_t> {};
 
-TEST_P(StatusRoom, FitsExactlyWithoutABox) {
+TEST_P(StatusRoom, FullTextFitsAndALongerOneIsCutWithABox) {
     const std::size_t k = GetParam();
     const std::size_t room = 101 - 7 * k;
-    CTrackerConfig config;
-    config.setDigiPath(pathOf(k));
-    config.setStatusText(std::string(room, 's'));
-    BoxRecorder boxes;
-    std::size_t size = 0;
-    const Buffer buffer = encoded(config, &size);
-    EXPECT_EQ(size, 128U);
-    EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(buffer[6], 26 + 7 * k);
-    EXPECT_EQ(buffer[22 + 7 * k], 0x61);
-    EXPECT_EQ(
-        std::string(buffer.begin() + 26 + 7 * static_cast<std::ptrdiff_t>(k), buffer.begin() + 127),
-        std::string(room, 's'));
-    EXPECT_EQ(buffer[127], 0);
-}
-
-TEST_P(StatusRoom, OneMoreCharacterIsCutWithABox) {
-    const std::size_t k = GetParam();
-    const std::size_t room = 101 - 7 * k;
-    CTrackerConfig config;
-    config.setDigiPath(pathOf(k));
-    config.setStatusText(std::string(room, 's') + "tail");
-    BoxRecorder boxes;
-    std::size_t size = 0;
-    const Buffer buffer = encoded(config, &size);
-    EXPECT_EQ(size, 128U);
-    EXPECT_EQ(boxes.boxes, std::vector{BoxRecorder::info(std::string(kTruncatedText),
-                                                         std::string(kTruncatedCaption))});
-    EXPECT_EQ(
-        std::string(buffer.begin() + 26 + 7 * static_cast<std::ptrdiff_t>(k), buffer.begin() + 127),
-        std::string(room, 's'));
-    EXPECT_EQ(buffer[127], 0);
-    EXPECT_EQ(buffer[128], 0xEE);
+    const std::size_t statusAt = 26 + 7 * k;
+    for (const std::string_view overflow : {"", "tail"}) {
+        SCOPED_TRACE(overflow);
+        CTrackerConfig config;
+        config.setDigiPath(pathOf(k));
+        config.setStatusText(std::string(room, 's') + std::string(overflow));
+        BoxRecorder boxes;
+        std::size_t size = 0;
+        const Buffer buffer = encoded(config, &size);
+        EXPECT_EQ(size, 128U);
+        if (overflow.empty()) {
+            EXPECT_TRUE(boxes.boxes.empty());
+        } else {
+            EXPECT_EQ(boxes.boxes, std::vector{BoxRecorder::info(std::string(kTruncatedText),
+                                                                 std::string(kTruncatedCaption))});
+        }
+        // The digipeaters in the order typed; only the last address carries the end bit.
+        for (std::size_t i = 0; i < k; ++i) {
+            const std::size_t at = 23 + 7 * i;
+            EXPECT_EQ(decodeAddressField(std::span(buffer).subspan(at).first<7>()),
+                      "D" + std::to_string(i + 1));
+            EXPECT_EQ(buffer[at - 1], 0x60) << i;
+        }
+        EXPECT_EQ(buffer[22 + 7 * k], 0x61);
+        EXPECT_EQ(buffer[23 + 7 * k], 0x03);
+        EXPECT_EQ(buffer[24 + 7 * k], 0xF0);
+        EXPECT_EQ(buffer[25 + 7 * k], 0x00);
+        EXPECT_EQ(buffer[6], statusAt);
+        EXPECT_EQ(std::string(buffer.begin() + static_cast<std::ptrdiff_t>(statusAt),
+                              buffer.begin() + 127),
+                  std::string(room, 's'));
+        EXPECT_EQ(buffer[127], 0);
+        EXPECT_EQ(buffer[128], 0xEE);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ZeroToFourteenDigipeaters, StatusRoom,
                          ::testing::Range<std::size_t>(0, 15));
 
-TEST(EncodeImage, FourteenDigipeatersFitInOrder) {
-    CTrackerConfig config;
-    config.setDigiPath(pathOf(14));
-    config.setStatusText("Pel");
-    BoxRecorder boxes;
-    std::size_t size = 0;
-    const Buffer buffer = encoded(config, &size);
-    ASSERT_EQ(size, 128U);
-    EXPECT_TRUE(boxes.boxes.empty());
-    for (std::size_t i = 0; i < 14; ++i) {
-        const std::size_t at = 23 + 7 * i;
-        EXPECT_EQ(buffer[at], 'D' << 1) << i;
-        const std::uint8_t ssidOctet = i == 13 ? 0x61 : 0x60;
-        EXPECT_EQ(buffer[at + 6], ssidOctet) << i;
-    }
-    EXPECT_EQ(buffer[121], 0x03);
-    EXPECT_EQ(buffer[122], 0xF0);
-    EXPECT_EQ(buffer[123], 0x00);
-    EXPECT_EQ(buffer[6], 124);
-    EXPECT_EQ(std::string(buffer.begin() + 124, buffer.begin() + 127), "Pel");
-}
-
+// Blank elements between commas count as digipeaters too.
 TEST(EncodeImage, FifteenDigipeatersAreRefusedAndNothingIsBuilt) {
-    for (const std::string& path :
-         {pathOf(15), pathOf(20), std::string(14, ',') + "A", std::string(15, ',') + " "}) {
+    const struct {
+        std::string path;
+        int count;
+    } cases[] = {
+        {pathOf(15), 15},
+        {pathOf(20), 20},
+        {std::string(14, ',') + "A", 15},
+        {std::string(15, ',') + " ", 16},
+    };
+    for (const auto& c : cases) {
         CTrackerConfig config;
-        config.setDigiPath(path);
+        config.setDigiPath(c.path);
         BoxRecorder boxes;
         std::size_t size = 0;
         const Buffer buffer = encoded(config, &size);
-        EXPECT_EQ(size, ConfigImage::kRefused) << path;
-        ASSERT_EQ(boxes.boxes.size(), 1U) << path;
-        EXPECT_EQ(boxes.boxes[0].kind, BoxKind::Error);
-        EXPECT_NE(boxes.boxes[0].text.find("at most 14 digipeaters"), std::string::npos)
-            << boxes.boxes[0].text;
+        EXPECT_EQ(size, ConfigImage::kRefused) << c.path;
+        EXPECT_EQ(boxes.boxes,
+                  std::vector{BoxRecorder::error(
+                      "The tracker holds at most 14 digipeaters, but the Digi Path has " +
+                      std::to_string(c.count) + ". Shorten the Digi Path.")})
+            << c.path;
         EXPECT_TRUE(std::all_of(buffer.begin(), buffer.end(), [](auto b) { return b == 0xEE; }));
     }
-}
-
-TEST(EncodeImage, RefusalNamesHowManyWereTyped) {
-    CTrackerConfig config;
-    config.setDigiPath(pathOf(15));
-    BoxRecorder boxes;
-    encoded(config);
-    EXPECT_EQ(boxes.texts(),
-              std::vector<std::string>{"The tracker holds at most 14 digipeaters, but the Digi "
-                                       "Path has 15. Shorten the Digi Path."});
 }
 
 }  // namespace
