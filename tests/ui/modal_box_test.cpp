@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 #include "message_box_presenter.h"
 #include "window_fixture.h"
@@ -41,6 +42,21 @@ class RealBoxes : public WindowTest {
         return nullptr;
     }
 
+    // Clicks the command as the user would and answers every box it shows with OK, after
+    // handing each one to inspect while it is up.
+    void clickAndAnswerBoxes(ControlId id, const std::function<void(QMessageBox*)>& inspect) {
+        QTimer closer;
+        closer.setInterval(30);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QMessageBox* box = visibleBox()) {
+                inspect(box);
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        closer.start();
+        clickAsTheUser(id);
+    }
+
     int depth = 0;
     int maxDepth = 0;
     std::vector<std::string> shown;
@@ -49,34 +65,24 @@ class RealBoxes : public WindowTest {
 TEST_F(RealBoxes, WhileABoxIsUpTheWindowTakesNoCommands) {
     choosePort("");
     int inspected = 0;
-    QTimer closer;
-    closer.setInterval(30);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        QMessageBox* box = visibleBox();
-        if (box == nullptr)
+    clickAndAnswerBoxes(IDC_READ_VERSION, [&](QMessageBox* box) {
+        if (inspected++ > 0)
             return;
-        if (inspected++ == 0) {
-            EXPECT_EQ(QApplication::activeModalWidget(), box);
-            EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
-            EXPECT_EQ(box->windowTitle(), "Error");
-            EXPECT_EQ(box->text(), "Invalid Com Port Number");
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
-            EXPECT_EQ(box->buttons().size(), 1);
-            // The command set the busy cursor; the box gives the normal one back meanwhile.
-            ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-            EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
-            // Clicking a command of the window now must not start anything.
-            clickAsTheUser(IDC_WRITE_CONFIG);
-            clickAsTheUser(IDC_TONE_1200);
-            QTest::qWait(50);
-            EXPECT_EQ(QApplication::activeModalWidget(), box);
-        }
-        box->button(QMessageBox::Ok)->click();
+        EXPECT_EQ(QApplication::activeModalWidget(), box);
+        EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(box->windowTitle(), "Error");
+        EXPECT_EQ(box->text(), "Invalid Com Port Number");
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->buttons().size(), 1);
+        // The command set the busy cursor; the box gives the normal one back meanwhile.
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+        // Clicking a command of the window now must not start anything.
+        clickAsTheUser(IDC_WRITE_CONFIG);
+        clickAsTheUser(IDC_TONE_1200);
+        QTest::qWait(50);
+        EXPECT_EQ(QApplication::activeModalWidget(), box);
     });
-    closer.start();
-
-    clickAsTheUser(IDC_READ_VERSION);
-    closer.stop();
 
     EXPECT_EQ(shown, (std::vector<std::string>{"Invalid Com Port Number", "Invalid Com Port Number",
                                                "Pelmox Not Found"}));
@@ -90,21 +96,12 @@ TEST_F(RealBoxes, InformationBoxesCarryTheirCaption) {
     setText(IDC_CALIBRATION, "5");
     QString title;
     QString message;
-    QTimer closer;
-    closer.setInterval(30);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        QMessageBox* box = visibleBox();
-        if (box == nullptr)
-            return;
+    clickAndAnswerBoxes(IDC_TONE_BOTH, [&](QMessageBox* box) {
         if (title.isEmpty()) {
             title = box->windowTitle();
             message = box->text();
         }
-        box->button(QMessageBox::Ok)->click();
     });
-    closer.start();
-    clickAsTheUser(IDC_TONE_BOTH);
-    closer.stop();
     EXPECT_EQ(title, "Calibration not written");
     EXPECT_EQ(message, "New Calibration value should be written before Testing Tones");
     EXPECT_EQ(shown.size(), 2u);
