@@ -39,20 +39,53 @@ TEST_F(WindowTest, OpensWithTheDefaultsAndCom1) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(WindowTest, ButtonsAndGroupsCarryTheirCaptions) {
+// A button carries its caption itself; a field is named by the label it is the buddy of, and
+// those labels' mnemonics must not clash.
+TEST_F(WindowTest, EveryControlCarriesItsCaptionAndEveryFieldAUniqueMnemonic) {
     const struct {
         ControlId id;
         const char* caption;
-    } buttons[] = {
-        {IDC_MODE_WX200, "WX200/WM918"},           {IDC_MODE_PEET, "Peet"},
-        {IDC_READ_VERSION, "Read Version"},        {IDC_READ_CONFIG, "Read Configuration"},
-        {IDC_WRITE_CONFIG, "Write Configuration"}, {IDC_TONE_1200, "Send 1200 Hz"},
-        {IDC_TONE_2200, "Send 2200 Hz"},           {IDC_TONE_BOTH, "Send Both"},
-        {IDC_TONE_STOP, "Stop Sending"},           {IDC_EXIT, "Exit"},
+    } captions[] = {
+        {IDC_MODE_WX200, "WX200/WM918"},
+        {IDC_MODE_PEET, "Peet"},
+        {IDC_READ_VERSION, "Read Version"},
+        {IDC_READ_CONFIG, "Read Configuration"},
+        {IDC_WRITE_CONFIG, "Write Configuration"},
+        {IDC_TONE_1200, "Send 1200 Hz"},
+        {IDC_TONE_2200, "Send 2200 Hz"},
+        {IDC_TONE_BOTH, "Send Both"},
+        {IDC_TONE_STOP, "Stop Sending"},
+        {IDC_EXIT, "Exit"},
+        {IDC_CALLSIGN, "Callsign:"},
+        {IDC_DIGIPATH, "Digi Path:"},
+        {IDC_STATUS_TEXT, "Text:"},
+        {IDC_STATUS_EVERY, "Send every:"},
+        {IDC_TXD, "Keyup Delay (TXD):"},
+        {IDC_TX_INTERVAL, "Transmit Every:"},
+        {IDC_QUIET_TIME, "Quiet Time:"},
+        {IDC_CALIBRATION, "Calibration:"},
     };
-    for (const auto& b : buttons) {
-        EXPECT_EQ(control<QAbstractButton>(b.id)->text().remove('&'), b.caption);
+    QList<QChar> mnemonics;
+    for (const auto& c : captions) {
+        if (const auto* button = qobject_cast<QAbstractButton*>(control<QWidget>(c.id))) {
+            EXPECT_EQ(button->text().remove('&'), c.caption);
+            continue;
+        }
+        const QLabel* label = nullptr;
+        for (const QLabel* candidate : window.findChildren<QLabel*>()) {
+            if (candidate->buddy() == field(c.id))
+                label = candidate;
+        }
+        ASSERT_NE(label, nullptr) << c.caption;
+        EXPECT_EQ(QString(label->text()).remove('&'), c.caption);
+        const qsizetype amp = label->text().indexOf('&');
+        ASSERT_GE(amp, 0) << c.caption;
+        const QChar key = label->text().at(amp + 1).toLower();
+        EXPECT_FALSE(mnemonics.contains(key)) << c.caption;
+        mnemonics << key;
+        EXPECT_FALSE(field(c.id)->accessibleName().isEmpty()) << c.caption;
     }
+
     QStringList titles;
     for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
         titles << group->title().remove('&');
@@ -60,34 +93,6 @@ TEST_F(WindowTest, ButtonsAndGroupsCarryTheirCaptions) {
     titles.sort();
     EXPECT_EQ(titles, QStringList({"Configure", "Mode", "Status Beacon", "Timing", "Tone Test"}));
     EXPECT_TRUE(control<QPushButton>(IDC_EXIT)->isDefault());
-}
-
-TEST_F(WindowTest, EveryFieldIsNamedByItsLabelWithAUniqueMnemonic) {
-    const struct {
-        ControlId id;
-        const char* label;
-    } fields[] = {
-        {IDC_CALLSIGN, "Callsign:"},     {IDC_DIGIPATH, "Digi Path:"},
-        {IDC_STATUS_TEXT, "Text:"},      {IDC_STATUS_EVERY, "Send every:"},
-        {IDC_TXD, "Keyup Delay (TXD):"}, {IDC_TX_INTERVAL, "Transmit Every:"},
-        {IDC_QUIET_TIME, "Quiet Time:"}, {IDC_CALIBRATION, "Calibration:"},
-    };
-    QList<QChar> mnemonics;
-    for (const auto& f : fields) {
-        const QLabel* label = nullptr;
-        for (const QLabel* candidate : window.findChildren<QLabel*>()) {
-            if (candidate->buddy() == field(f.id))
-                label = candidate;
-        }
-        ASSERT_NE(label, nullptr) << f.label;
-        EXPECT_EQ(QString(label->text()).remove('&'), f.label);
-        const qsizetype amp = label->text().indexOf('&');
-        ASSERT_GE(amp, 0) << f.label;
-        const QChar key = label->text().at(amp + 1).toLower();
-        EXPECT_FALSE(mnemonics.contains(key)) << f.label;
-        mnemonics << key;
-        EXPECT_FALSE(field(f.id)->accessibleName().isEmpty()) << f.label;
-    }
 }
 
 TEST_F(WindowTest, AddressFieldsTurnTypingIntoUpperCaseAndNumberFieldsTakeDigitsOnly) {
