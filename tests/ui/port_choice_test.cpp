@@ -11,10 +11,6 @@ namespace {
 
 const std::vector<std::string> kNumbered{"COM1", "COM2", "COM3", "COM4"};
 
-TEST(PortList, StartsWithTheFourNumberedPorts) {
-    EXPECT_EQ(portListEntries({}), kNumbered);
-}
-
 TEST(PortList, AddsSystemPortsOnceAndSkipsTheNumberedOnesUnderAnyName) {
     const std::vector<std::string> system{
         portDeviceName(1), "/dev/ttyUSB0", "COM3", "/dev/ttyUSB0", "", "com2", "COM7",
