@@ -14,6 +14,7 @@
 #include "box_recorder.h"
 #include "link_messages.h"
 #include "pty_peer.h"
+#include "raw_line.h"
 #include "simulated_tracker.h"
 #include "tracker_link.h"
 
@@ -222,22 +223,14 @@ TEST_F(ProtocolTest, DifferentReadBackFailsWithoutCode) {
 TEST_F(ProtocolTest, UnpacedUploadLosesBytesAndFailsVerification) {
     // A writer that sends the whole upload in one go, as a link without pacing would.
     {
-        const int fd = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY);
-        ASSERT_GE(fd, 0);
-        termios tio{};
-        ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-        ::cfmakeraw(&tio);
-        ::cfsetspeed(&tio, B9600);
-        ASSERT_EQ(::tcsetattr(fd, TCSANOW, &tio), 0);
+        RawLine line(tracker.devicePath(), B9600);
+        ASSERT_TRUE(line.ok());
         std::vector<std::uint8_t> burst = {0x1B, 'D'};
         const Image image = testImage();
         burst.insert(burst.end(), image.begin(), image.end());
-        ASSERT_EQ(::write(fd, burst.data(), burst.size()), static_cast<ssize_t>(burst.size()));
-        const auto deadline = Clock::now() + 5s;
-        while (tracker.commandCount() == 0 && Clock::now() < deadline)
-            std::this_thread::sleep_for(5ms);
+        line.send(burst);
+        ASSERT_TRUE(waitForCommands(tracker, 1));
         std::this_thread::sleep_for(200ms);
-        ::close(fd);
     }
     EXPECT_GT(tracker.lostUploadBytes(), 0u);
     std::array<std::uint8_t, 200> buffer{};
