@@ -56,12 +56,6 @@ TEST(FieldText, EveryLatin1ByteSurvivesTheRoundTrip) {
     EXPECT_EQ(fieldToLatin1(shown), all);
 }
 
-TEST(FieldText, NumbersShowAsSignedDecimal) {
-    EXPECT_EQ(numberToField(1525), QStringLiteral("1525"));
-    EXPECT_EQ(numberToField(-3), QStringLiteral("-3"));
-    EXPECT_EQ(numberToField(kMin), QStringLiteral("-2147483648"));
-}
-
 TEST(FieldText, UpperCaseStaysInsideLatin1AndKeepsLength) {
     const struct {
         const char* typed;
