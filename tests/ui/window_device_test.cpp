@@ -1,6 +1,5 @@
 // The window's commands against a simulated tracker on a pseudo-terminal. Every command costs
 // one to five seconds by design, so each test makes only the round trips it needs.
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -129,27 +128,6 @@ TEST_F(WindowWithTracker, FifteenDigipeatersAreRefusedWithoutTouchingTheTracker)
     EXPECT_EQ(boxes.boxes[0].kind, BoxKind::Error);
     EXPECT_EQ(tracker.image(), before);
     EXPECT_EQ(text(IDC_DIGIPATH), "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O");  // left for the user to mend
-}
-
-TEST_F(WindowWithTracker, Latin1TextAndSaturatedNumbersReachTheTracker) {
-    setText(IDC_STATUS_TEXT, QString::fromUtf8("Gr\u00fc\u00dfe \u20ac"));
-    setText(IDC_CALIBRATION, "99999999999");
-    setText(IDC_TXD, "4294967296");
-    setText(IDC_TX_INTERVAL, "2147483648");
-    click(IDC_WRITE_CONFIG);
-    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{kWriteSuccessful});
-
-    const Image stored = tracker.image();
-    const std::uint8_t status[] = {'G', 'r', 0xFC, 0xDF, 'e', ' ', '?', 0};
-    EXPECT_TRUE(std::equal(std::begin(status), std::end(status), stored.begin() + stored[6]));
-    EXPECT_EQ(stored[1], 0xFF);  // low byte of the largest 32-bit number
-    EXPECT_EQ(stored[2], 0xFF);
-    EXPECT_EQ(stored[3], 0xFF);
-    EXPECT_EQ(stored[4], 0xFF);
-    EXPECT_EQ(text(IDC_STATUS_TEXT), QString::fromUtf8("Gr\u00fc\u00dfe ?"));
-    EXPECT_EQ(text(IDC_CALIBRATION), "255");
-    EXPECT_EQ(text(IDC_TXD), "1700");
-    EXPECT_EQ(text(IDC_TX_INTERVAL), "65535");
 }
 
 TEST_F(WindowWithTracker, DisagreeingDownloadsShowReadFailedAndKeepTheFields) {
