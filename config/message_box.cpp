@@ -24,9 +24,13 @@ bool show(BoxKind kind, std::string_view text, std::string_view caption) {
 
 }  // namespace
 
-BoxPresenter setBoxPresenter(BoxPresenter next) { return std::exchange(presenter(), std::move(next)); }
+BoxPresenter setBoxPresenter(BoxPresenter next) {
+    return std::exchange(presenter(), std::move(next));
+}
 
-bool errorBox(std::string_view text) { return show(BoxKind::Error, text, {}); }
+bool errorBox(std::string_view text) {
+    return show(BoxKind::Error, text, {});
+}
 
 bool informationBox(std::string_view text, std::string_view caption) {
     return show(BoxKind::Information, text, caption);

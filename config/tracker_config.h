@@ -8,7 +8,7 @@
 #include <string_view>
 
 class CTrackerConfig {
-public:
+  public:
     // Text buffers, terminator included: at most 19, 99 and 199 characters.
     static constexpr std::size_t kCallsignSize = 20;
     static constexpr std::size_t kDigiPathSize = 100;
@@ -46,7 +46,7 @@ public:
     // Set when the window changes the calibration; cleared by every decode of an image.
     bool calibrationChanged = false;
 
-private:
+  private:
     std::array<char, kCallsignSize> callsign_{};
     std::array<char, kDigiPathSize> digiPath_{};
     std::array<char, kStatusTextSize> statusText_{};
