@@ -191,12 +191,6 @@ TEST_F(ChannelTest, PortHeldByAnotherProgramCannotBeAcquired) {
     EXPECT_FALSE(link.close());
 }
 
-TEST_F(ChannelTest, RefusedLineSettingsAreReported) {
-    link.setBaudRate(-9600);
-    EXPECT_TRUE(link.open());
-    EXPECT_EQ(boxes.texts(), texts({msg::kSetStateFailed}));
-}
-
 struct OpenFailure {
     const char* what;
     std::string device;
