@@ -111,37 +111,38 @@ TEST(DecodeImage, BlankFieldsFollowTheCommaRule) {
     EXPECT_EQ(config.digiPath(), "A,,B,");
 }
 
-TEST(DecodeImage, HeaderIsReadWhereByteZeroPoints) {
-    Image image{};
-    image[0] = 40;
-    put(image, 47, "k1abc-7");
-    image[53] |= 0x01;
-    image[6] = 60;
-    image[60] = 'o';
-    image[61] = 'k';
-    image[62] = 0xB0;
-    CTrackerConfig config;
-    ASSERT_FALSE(ConfigImage::decode(config, image));
-    EXPECT_EQ(config.callsign(), "K1ABC-7");
-    EXPECT_EQ(config.digiPath(), "");
-    EXPECT_EQ(config.statusText(), "ok\xB0");
-}
-
-TEST(DecodeImage, ImagesReachingTheirLastByteStillDecode) {
-    // Source field in the last seven bytes; the status text is the empty one at byte 6's offset.
-    Image image{};
-    image[0] = 114;
-    put(image, 121, "LAST-1");
-    image[127] |= 0x01;
-    image[6] = 10;
-    CTrackerConfig config;
-    ASSERT_FALSE(ConfigImage::decode(config, image));
-    EXPECT_EQ(config.callsign(), "LAST-1");
-    EXPECT_EQ(config.statusText(), "");
+// The addresses start where byte 0 points, the source field seven bytes on, and the status
+// text starts where byte 6 points: anywhere, up to the image's last byte.
+TEST(DecodeImage, FieldsAreReadWhereTheOffsetsPoint) {
+    const struct {
+        std::uint8_t header;
+        std::string_view source;
+        std::uint8_t statusAt;
+        std::string_view status;
+        std::string_view callsign;
+    } cases[] = {
+        {40, "k1abc-7", 60, "ok\xB0", "K1ABC-7"},
+        // The source field fills the last seven bytes; the status text is an empty one early on.
+        {114, "LAST-1", 10, "", "LAST-1"},
+    };
+    for (const auto& c : cases) {
+        Image image{};
+        image[0] = c.header;
+        put(image, c.header + 7U, c.source);
+        image[c.header + 13U] |= 0x01;
+        image[6] = c.statusAt;
+        std::copy(c.status.begin(), c.status.end(), image.begin() + c.statusAt);
+        CTrackerConfig config;
+        ASSERT_FALSE(ConfigImage::decode(config, image)) << c.source;
+        EXPECT_EQ(config.callsign(), c.callsign);
+        EXPECT_EQ(config.digiPath(), "");
+        EXPECT_EQ(config.statusText(), c.status);
+    }
 
     // An empty status text right at the end.
-    image = kDefaultImage;
+    Image image = kDefaultImage;
     image[6] = 127;
+    CTrackerConfig config;
     ASSERT_FALSE(ConfigImage::decode(config, image));
     EXPECT_EQ(config.statusText(), "");
 }
