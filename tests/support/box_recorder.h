@@ -18,13 +18,14 @@ struct RecordedBox {
 };
 
 class BoxRecorder {
-public:
+  public:
     BoxRecorder() {
-        previous_ = setBoxPresenter([this](BoxKind kind, std::string_view text,
-                                           std::string_view caption) {
-            boxes.push_back({kind, std::string(text), std::string(caption)});
-            if (onBox) onBox(boxes.back());
-        });
+        previous_ =
+            setBoxPresenter([this](BoxKind kind, std::string_view text, std::string_view caption) {
+                boxes.push_back({kind, std::string(text), std::string(caption)});
+                if (onBox)
+                    onBox(boxes.back());
+            });
     }
     ~BoxRecorder() { setBoxPresenter(std::move(previous_)); }
     BoxRecorder(const BoxRecorder&) = delete;
@@ -33,7 +34,8 @@ public:
     // The texts alone, in order: the usual thing to compare against.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (const auto& b : boxes) out.push_back(b.text);
+        for (const auto& b : boxes)
+            out.push_back(b.text);
         return out;
     }
     void clear() { boxes.clear(); }
@@ -47,12 +49,12 @@ public:
     // Called while a box is "up", for tests that act before it is dismissed.
     std::function<void(const RecordedBox&)> onBox;
 
-private:
+  private:
     BoxPresenter previous_;
 };
 
 // Lets GoogleTest print recorded boxes in failure messages.
 inline void PrintTo(const RecordedBox& b, std::ostream* os) {
-    *os << (b.kind == BoxKind::Error ? "error" : "info") << "{\"" << b.text << "\", \""
-        << b.caption << "\"}";
+    *os << (b.kind == BoxKind::Error ? "error" : "info") << "{\"" << b.text << "\", \"" << b.caption
+        << "\"}";
 }
