@@ -1,5 +1,6 @@
-// Which serial port the port box names: the numbered ports COM1 to COM4, a port the system
-// reports, or any device name or path the user types (such as a simulator's pseudo-terminal).
+// Which serial port a name chooses, in the window's port box or on a command line: the numbered
+// ports COM1 to COM4, a port the system reports, or any device name or path (such as a
+// simulator's pseudo-terminal).
 #pragma once
 
 #include <span>
