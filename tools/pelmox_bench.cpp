@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "link_timing.h"
+#include "exchange_time.h"
 #include "simulated_tracker.h"
 #include "tracker_link.h"
 
@@ -23,46 +23,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
-namespace timing = link_timing;
 
 constexpr int kRuns = 5;
-// The buffers the window hands the link.
-constexpr std::size_t kReplyCapacity = 30;
-constexpr std::size_t kImageBuffer = 200;
+constexpr std::size_t kReplyCapacity = exchange_time::kReplyCapacity;
+constexpr std::size_t kImageBuffer = exchange_time::kImageBuffer;
 constexpr std::size_t kImageSize = SimulatedTracker::kImageSize;
-constexpr std::size_t kUploadDrain = 100;
-constexpr std::size_t kIdentifyBytes = 3, kImageCommandBytes = 2, kToneBytes = 3;
-
-// A read that gets a reply shorter than it asked for ends one quiet gap after the reply.
-constexpr milliseconds replyRead(std::size_t capacity, std::size_t reply) {
-    return reply < capacity ? timing::kReadGap : milliseconds{0};
-}
-
-// Drain (nothing waiting, so the whole total timeout), command, reply.
-constexpr milliseconds identifyTime(std::size_t versionLength) {
-    const std::size_t room = kReplyCapacity - 1;
-    return timing::readTotalTimeout(room) + timing::pacedWriteTime(kIdentifyBytes) +
-           replyRead(room, versionLength);
-}
-
-constexpr milliseconds downloadTime(std::size_t capacity) {
-    return timing::readTotalTimeout(capacity) + timing::pacedWriteTime(kImageCommandBytes) +
-           replyRead(capacity, kImageSize);
-}
-
-constexpr milliseconds readVerifiedTime() {
-    return 2 * downloadTime(kImageBuffer);
-}
-
-constexpr milliseconds writeVerifiedTime() {
-    return timing::readTotalTimeout(kUploadDrain) +
-           timing::pacedWriteTime(kImageCommandBytes + kImageSize) + downloadTime(kImageBuffer);
-}
-
-constexpr milliseconds toneTime() {
-    return timing::pacedWriteTime(kToneBytes) + timing::kTonePause +
-           timing::pacedWriteTime(kToneBytes);
-}
 
 double cpuSeconds() {
     rusage usage{};
@@ -153,16 +118,16 @@ int main(int argc, char** argv) {
     const auto stored = std::span<const std::uint8_t>(image).first(kImageSize);
 
     const std::array<Result, 4> results = {
-        measure("find tracker", identifyTime(versionLength),
+        measure("find tracker", exchange_time::identify(versionLength),
                 [&] { return link.findTracker(std::span(reply).first(kReplyCapacity)); }),
-        measure("read image verified", readVerifiedTime(),
+        measure("read image verified", exchange_time::readVerified(),
                 [&] {
                     std::array<std::uint8_t, kImageBuffer> buffer{};
                     return link.readImageVerified(buffer) != kImageSize;
                 }),
-        measure("write image verified", writeVerifiedTime(),
+        measure("write image verified", exchange_time::writeVerified(),
                 [&] { return link.writeImageVerified(stored); }),
-        measure("tone", toneTime(), [&] { return link.tone('1'); }),
+        measure("tone", exchange_time::tone(), [&] { return link.tone('1'); }),
     };
 
     std::printf("%d runs each against a simulated tracker on %s\n\n", kRuns, device.c_str());
