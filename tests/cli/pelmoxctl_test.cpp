@@ -41,6 +41,10 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}) {
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
+QByteArray defaultImageBytes() {
+    return QByteArray(reinterpret_cast<const char*>(kDefaultImage.data()), kDefaultImage.size());
+}
+
 Image encoded(const RecordValues& values) {
     std::array<std::uint8_t, 200> buffer{};
     EXPECT_EQ(ConfigImage::encode(makeRecord(values), buffer), ConfigImage::kSize);
@@ -100,9 +104,7 @@ TEST_F(PelmoxctlTest, BackupRestoresTheDefaultsExactly) {
               "callsign = \"NOCALL\"\ndigi_path = \"WIDE3-3\"\nstatus_text = \"PelmoxII\"\n"
               "status_every = 3\nstation = \"WX200/WM918\"\nkeyup_delay_ms = 253\n"
               "transmit_interval_s = 60\nquiet_time_ms = 1525\ncalibration = 128\n");
-    EXPECT_EQ(
-        contents("backup.img"),
-        QByteArray(reinterpret_cast<const char*>(kDefaultImage.data()), kDefaultImage.size()));
+    EXPECT_EQ(contents("backup.img"), defaultImageBytes());
 
     tracker.setImage(encoded(kOwnSettings));
     const Outcome write = run({"write", path("backup.toml")});
@@ -145,8 +147,7 @@ TEST_F(PelmoxctlTest, OverlongStatusTextIsCutWithTheWindowsNoticeAndWritten) {
 // Each kind of bad input: a message naming the file and what is wrong, exit status 2, and not
 // one command to the tracker.
 TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
-    QByteArray undecodable(reinterpret_cast<const char*>(kDefaultImage.data()),
-                           kDefaultImage.size());
+    QByteArray undecodable = defaultImageBytes();
     undecodable[0] = char(125);  // the station addresses would start past the end
     const struct {
         QStringList arguments;
@@ -200,6 +201,12 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     EXPECT_EQ(silent.err, "pelmoxctl: Pelmox Not Found\n");
     // A failed read leaves an earlier backup as it was.
     EXPECT_EQ(contents("keep.toml"), "callsign = \"OLD\"\n");
+
+    tracker.setFault(SimulatedTracker::Fault::ShortReadBack);
+    const Outcome unverified = run({"write", "--image", file("image.bin", defaultImageBytes())});
+    EXPECT_EQ(unverified.status, kDeviceFailed);
+    EXPECT_EQ(unverified.err, "pelmoxctl: Write Failed (code 128 127)\n");
+    EXPECT_EQ(unverified.out, "");
 }
 
 // A new process knows no speed: it finds the tracker first, so the tones go out at 2400 too.
