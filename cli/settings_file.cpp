@@ -69,8 +69,8 @@ constexpr char32_t kLastLatin1 = 0xFF;
 constexpr int kHexBase = 16;
 constexpr int kCodePointDigits = 4;
 
-// Only the text of a file is written, so unicode letters are kept as they are, and control
-// characters come out escaped on the one line.
+// Texts are written as plain quoted strings on one line: letters beyond ASCII as they are (the
+// file is UTF-8), control characters escaped.
 constexpr toml::format_flags kFormat = toml::format_flags::allow_unicode_strings;
 
 QString q(std::string_view text) {
@@ -98,7 +98,7 @@ const Setting* settingNamed(std::string_view name) {
 
 // The Latin-1 bytes of a text from the file, or a report (true) of the first character the
 // tracker cannot store. A zero character would end the text early, so it counts as one.
-bool toLatin1(const std::string& utf8, const QString& at, const Setting& setting,
+bool latin1Of(const std::string& utf8, const QString& at, const Setting& setting,
               std::string& out) {
     const QString text = QString::fromStdString(utf8);
     for (const char32_t c : text.toUcs4()) {
@@ -121,7 +121,7 @@ bool takeText(const Setting& setting, const toml::node& node, const QString& at,
     if (value == nullptr)
         return reportProblem(q(Text::kNotText).arg(at, key));
     std::string latin1;
-    if (toLatin1(value->get(), at, setting, latin1))
+    if (latin1Of(value->get(), at, setting, latin1))
         return true;
     if (static_cast<std::int64_t>(latin1.size()) > setting.most)
         return reportProblem(q(Text::kTooLong).arg(at, key).arg(latin1.size()).arg(setting.most));
