@@ -64,13 +64,18 @@ bool CTrackerLink::open() {
         device = portDeviceName(portNumber_);
     }
 
+    // Another program's port is left alone before anything touches the line.
+    if (claim_.acquire(device))
+        return true;
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(device));
-    // QSerialPort opens exclusively (a lock file that holds even against root, plus TIOCEXCL)
-    // and puts the line in raw mode: no echo, no CR/LF translation, no XON/XOFF. It puts the
-    // previous line settings back when it closes.
-    if (!port->open(QIODevice::ReadWrite))
+    // QSerialPort opens exclusively (a lock file of its own, plus TIOCEXCL) and puts the line in
+    // raw mode: no echo, no CR/LF translation, no XON/XOFF. It puts the previous line settings
+    // back when it closes.
+    if (!port->open(QIODevice::ReadWrite)) {
+        claim_.release();
         return errorBox(openFailureMessage(port->error()));
+    }
     port_ = std::move(port);
 
     // Flow control stays off as QSerialPort sets it at open: an unanswered handshake line would
@@ -158,6 +163,7 @@ bool CTrackerLink::close() {
     // QSerialPort gives up the descriptor even when closing it failed, so there is nothing
     // left to hold on to.
     port_.reset();
+    claim_.release();
     if (failed)
         return errorBox(link_message::kCloseFailed);
     return false;
@@ -168,4 +174,5 @@ void CTrackerLink::releasePort() {
         return;
     port_->close();
     port_.reset();
+    claim_.release();
 }

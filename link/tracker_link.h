@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "port_claim.h"
+
 class QSerialPort;
 
 class CTrackerLink {
@@ -53,5 +55,7 @@ class CTrackerLink {
     int portNumber_ = 1;
     std::string deviceName_;
     int baudRate_ = kFirstBaud;
+    // Declared before the port so that the port closes before the claim is given up.
+    PortClaim claim_;
     std::unique_ptr<QSerialPort> port_;
 };

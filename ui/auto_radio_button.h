@@ -1,5 +1,7 @@
 // A radio button that a click always checks and never clears, like an automatic radio button
-// of a classic dialog. It is not exclusive by itself: the window pairs the mode buttons.
+// of a classic dialog. It is not exclusive by itself: the window pairs the mode buttons, so
+// that a mode read from a tracker can show both or neither checked. Screen readers still hear
+// a radio button, where Qt would announce a button that is not auto-exclusive as a check box.
 #pragma once
 
 #include <QRadioButton>
@@ -7,7 +9,7 @@
 class AutoRadioButton : public QRadioButton {
     Q_OBJECT
   public:
-    using QRadioButton::QRadioButton;
+    explicit AutoRadioButton(QWidget* parent = nullptr);
 
   protected:
     void nextCheckState() override { setChecked(true); }

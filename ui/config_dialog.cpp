@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "about_dialog.h"
 #include "app_icon.h"
@@ -76,18 +77,21 @@ Widget* control(const QWidget* window, ControlId id) {
     return window->findChild<Widget*>(QString::fromLatin1(controlName(id)));
 }
 
+// A field's content is its first line: a pasted second line never reaches the tracker.
+std::string textOf(const QLineEdit* field) {
+    return fieldToLatin1(firstLine(field->text()));
+}
+
 std::int32_t numberOf(const QLineEdit* field) {
-    return fieldToNumber(fieldToLatin1(field->text()));
+    return fieldToNumber(textOf(field));
 }
 
 }  // namespace
 
-CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts(), parent) {}
+CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts, parent) {}
 
-CConfigDlg::CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* parent)
-    : QDialog(parent),
-      ui_(std::make_unique<Ui::ConfigDialog>()),
-      portEntries_(portListEntries(extraPorts)) {
+CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::ConfigDialog>()) {
     ui_->setupUi(this);
     setWindowTitle(latin1ToField(WindowText::kWindowTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -97,9 +101,7 @@ CConfigDlg::CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* pare
     connectCommands();
 
     // Opening: the first port of the list, and the record's defaults in the fields.
-    for (const std::string& entry : portEntries_) {
-        ui_->IDC_COMPORT->addItem(QString::fromStdString(entry));
-    }
+    ui_->IDC_COMPORT->setPortSource(std::move(systemPorts));
     ui_->IDC_COMPORT->setCurrentIndex(0);
     // Device paths differ by case; completing "/dev/ttyusb0" into another name would mislead.
     ui_->IDC_COMPORT->completer()->setCaseSensitivity(Qt::CaseSensitive);
@@ -172,9 +174,9 @@ void CConfigDlg::connectCommands() {
 }
 
 void CConfigDlg::formToRecord() {
-    config_.setCallsign(fieldToLatin1(ui_->IDC_CALLSIGN->text()));
-    config_.setDigiPath(fieldToLatin1(ui_->IDC_DIGIPATH->text()));
-    config_.setStatusText(fieldToLatin1(ui_->IDC_STATUS_TEXT->text()));
+    config_.setCallsign(textOf(ui_->IDC_CALLSIGN));
+    config_.setDigiPath(textOf(ui_->IDC_DIGIPATH));
+    config_.setStatusText(textOf(ui_->IDC_STATUS_TEXT));
 
     const std::int32_t calibration = numberOf(ui_->IDC_CALIBRATION);
     if (calibration != config_.calibration)
@@ -207,7 +209,7 @@ void CConfigDlg::recordToForm() {
 
 void CConfigDlg::selectPort() {
     const PortChoice choice =
-        choosePort(portEntries_, ui_->IDC_COMPORT->currentText().toStdString());
+        choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString());
     if (choice.deviceName.empty()) {
         link_.setPortNumber(choice.portNumber);
     } else {

@@ -6,9 +6,8 @@
 #include <QDialog>
 #include <QtGlobal>
 #include <memory>
-#include <string>
-#include <vector>
 
+#include "port_combo_box.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
 
@@ -19,8 +18,9 @@ class ConfigDialog;
 class CConfigDlg : public QDialog {
     Q_OBJECT
   public:
-    // The port list holds COM1 to COM4 followed by these ports (normally the system's own).
-    explicit CConfigDlg(const std::vector<std::string>& extraPorts, QWidget* parent = nullptr);
+    // The port list holds COM1 to COM4 followed by the ports the source reports (normally the
+    // system's own), asked again whenever the list opens.
+    explicit CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent = nullptr);
     explicit CConfigDlg(QWidget* parent = nullptr);
     ~CConfigDlg() override;
 
@@ -55,7 +55,6 @@ class CConfigDlg : public QDialog {
     void wx200Clicked();
 
     std::unique_ptr<Ui::ConfigDialog> ui_;
-    std::vector<std::string> portEntries_;
     CTrackerConfig config_;
     CTrackerLink link_;
 };

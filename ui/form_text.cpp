@@ -1,6 +1,7 @@
 #include "form_text.h"
 
 #include <QList>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -14,6 +15,13 @@ constexpr bool isDigit(char c) {
 }
 
 }  // namespace
+
+QString firstLine(const QString& text) {
+    const auto lineBreak = std::find_if(text.begin(), text.end(), [](QChar c) {
+        return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+    return text.first(lineBreak - text.begin());
+}
 
 std::string fieldToLatin1(const QString& text) {
     constexpr uint kLastLatin1 = 0xFF;

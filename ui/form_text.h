@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// The text before the first line break (CR or LF): all of a field that counts.
+QString firstLine(const QString& text);
+
 // A character outside Latin-1 becomes '?', as the tracker could not store it anyway.
 std::string fieldToLatin1(const QString& text);
 QString latin1ToField(std::string_view text);

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(applicationIcon());
     // Only COM1 to COM4: the build machine's own ports do not belong in the documentation.
-    CConfigDlg window(std::vector<std::string>{});
+    CConfigDlg window([] { return std::vector<std::string>{}; });
     if (!grabInto(window, args.at(1)))
         return 1;
     if (args.size() > 2) {

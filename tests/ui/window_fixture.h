@@ -53,5 +53,7 @@ class WindowTest : public ::testing::Test {
     }
 
     BoxRecorder boxes;
-    CConfigDlg window{std::vector<std::string>{}};
+    // What the system reports as its serial ports, asked whenever the port list opens.
+    std::vector<std::string> systemPorts;
+    CConfigDlg window{[this] { return systemPorts; }};
 };

@@ -1,5 +1,7 @@
 // The window on its own: start-up values, captions, input rules, the mode pair, the keyboard,
 // the About entries, and the commands when no port is chosen.
+#include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -129,6 +131,51 @@ TEST_F(WindowTest, ModeButtonsActAsOneChoice) {
     EXPECT_FALSE(checked(IDC_MODE_PEET));
 }
 
+TEST_F(WindowTest, ModeButtonsAnnounceThemselvesAsRadioButtons) {
+    const auto accessible = [this](ControlId id) {
+        return QAccessible::queryAccessibleInterface(control<QWidget>(id));
+    };
+    for (const ControlId id : {IDC_MODE_WX200, IDC_MODE_PEET}) {
+        ASSERT_NE(accessible(id), nullptr);
+        EXPECT_EQ(accessible(id)->role(), QAccessible::RadioButton) << controlName(id);
+        EXPECT_TRUE(accessible(id)->state().checkable);
+        EXPECT_EQ(accessible(id)->state().checked, checked(id));
+    }
+    // A screen reader's toggle makes the same choice as a click.
+    QAccessibleActionInterface* peet = accessible(IDC_MODE_PEET)->actionInterface();
+    ASSERT_NE(peet, nullptr);
+    peet->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(accessible(IDC_MODE_PEET)->state().checked);
+    EXPECT_FALSE(accessible(IDC_MODE_WX200)->state().checked);
+}
+
+TEST_F(WindowTest, PortListFollowsTheSystemEachTimeItOpensAndKeepsTheChoice) {
+    auto* box = control<QComboBox>(IDC_COMPORT);
+    const auto reopen = [box] {
+        box->showPopup();
+        box->hidePopup();
+    };
+    const auto items = [box] {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
+    };
+    const QStringList numbered{"COM1", "COM2", "COM3", "COM4"};
+
+    box->setCurrentIndex(2);
+    systemPorts = {"/dev/ttyUSB0"};
+    reopen();
+    EXPECT_EQ(items(), numbered + QStringList{"/dev/ttyUSB0"});
+    EXPECT_EQ(box->currentIndex(), 2);
+
+    choosePort("/dev/pts/77");
+    systemPorts = {"/dev/ttyACM0"};
+    reopen();
+    EXPECT_EQ(items(), numbered + QStringList{"/dev/ttyACM0"});
+    EXPECT_EQ(box->currentText(), "/dev/pts/77");
+}
+
 TEST_F(WindowTest, TabWalksTheControlsInOrderWithoutTheModeButtons) {
     field(IDC_CALLSIGN)->setFocus();
     QStringList visited;
@@ -219,6 +266,23 @@ TEST_F(WindowTest, FieldsReachTheRecordAsLatin1AndSaturatedNumbers) {
                   BoxRecorder::info("New Calibration value should be written before Testing Tones",
                                     "Calibration not written"),
                   BoxRecorder::error(kInvalidPort)}));
+}
+
+TEST_F(WindowTest, OnlyTheFirstLineOfAFieldCounts) {
+    choosePort("");
+    const auto paste = [this](ControlId id, const QString& clip) {
+        QApplication::clipboard()->setText(clip);
+        field(id)->clear();
+        field(id)->setFocus();
+        QTest::keySequence(field(id), QKeySequence::Paste);
+    };
+    paste(IDC_CALLSIGN, "N0\nCALL");
+    paste(IDC_STATUS_TEXT, "Hello\r\nWorld");
+    setText(IDC_TX_INTERVAL, "90\n15");  // the digits-only rule holds typing back, not code
+    click(IDC_TONE_STOP);
+    EXPECT_EQ(window.config().callsign(), "N0");
+    EXPECT_EQ(window.config().statusText(), "Hello");
+    EXPECT_EQ(window.config().txIntervalSec, 90);
 }
 
 TEST_F(WindowTest, FieldsLongerThanTheRecordAreCutNotOverrun) {

@@ -1,0 +1,27 @@
+// The link's claim on a serial device, so that it never takes a port that another program
+// (a terminal program, an APRS client, a TNC modem) is using. On Unix-like systems a device is
+// refused while another program's UUCP lock file names a live process or another program holds
+// flock() on it; while the link talks, it holds flock() itself. Windows opens serial ports
+// exclusively by itself, so there a claim always succeeds and holds nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class PortClaim {
+  public:
+    PortClaim() = default;
+    ~PortClaim() { release(); }
+    PortClaim(const PortClaim&) = delete;
+    PortClaim& operator=(const PortClaim&) = delete;
+
+    // Claims the device named as the link names it ("/dev/ttyUSB0", "ttyUSB0", "COM3").
+    // Failure mark: true when another program has it, after showing "Count not aquire Com Port".
+    bool acquire(std::string_view device);
+    // Gives the claim up; nothing when none is held.
+    void release();
+    bool isHeld() const { return descriptor_ >= 0; }
+
+  private:
+    int descriptor_ = -1;
+};
