@@ -26,6 +26,22 @@ std::int32_t fromSteps(std::uint8_t steps, float stepMs) {
                                      kHalfStep);
 }
 
+// Times below a read-back value that still encode to its step lie within one step of it.
+std::int32_t toStore(std::int32_t ms, std::uint8_t (*encode)(std::int32_t),
+                     std::int32_t (*decode)(std::uint8_t), float stepMs) {
+    const std::uint8_t steps = encode(ms);
+    if (steps == 0 || decode(static_cast<std::uint8_t>(steps - 1)) != ms) {
+        return ms;
+    }
+    const auto lowest = static_cast<std::int32_t>(static_cast<float>(ms) - stepMs - 1.0f);
+    for (std::int32_t t = ms - 1; t >= 0 && t >= lowest; --t) {
+        if (encode(t) != steps) {
+            return t;
+        }
+    }
+    return ms;
+}
+
 }  // namespace
 
 std::uint8_t keyupDelayToSteps(std::int32_t ms) {
@@ -42,6 +58,14 @@ std::int32_t keyupDelayFromSteps(std::uint8_t steps) {
 
 std::int32_t quietTimeFromSteps(std::uint8_t steps) {
     return fromSteps(steps, kQuietStepMs);
+}
+
+std::int32_t keyupDelayToStore(std::int32_t ms) {
+    return toStore(ms, keyupDelayToSteps, keyupDelayFromSteps, kKeyupStepMs);
+}
+
+std::int32_t quietTimeToStore(std::int32_t ms) {
+    return toStore(ms, quietTimeToSteps, quietTimeFromSteps, kQuietStepMs);
 }
 
 }  // namespace TrackerUnits

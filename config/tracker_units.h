@@ -27,4 +27,11 @@ std::uint8_t quietTimeToSteps(std::int32_t ms);
 std::int32_t keyupDelayFromSteps(std::uint8_t steps);
 std::int32_t quietTimeFromSteps(std::uint8_t steps);
 
+// A time read back from the tracker names the step it came from, but encoding that time again can
+// land one step higher (keyup step 1 reads back as 7 ms, and 7 ms encodes to step 2). These give
+// the time to encode so that such a value stores its own step again; any other time is returned
+// as it is, and rounds as typed.
+std::int32_t keyupDelayToStore(std::int32_t ms);
+std::int32_t quietTimeToStore(std::int32_t ms);
+
 }  // namespace TrackerUnits

@@ -1,7 +1,11 @@
 // pelmox-bench: times the link's commands against the simulated tracker and sets each against
-// the time the protocol itself prescribes (pauses and timeouts), plus the CPU the program burns.
+// the time the protocol itself prescribes (pauses and timeouts), plus the CPU the program burns;
+// then the same for each pelmoxctl command run as a new process, against the protocol's time
+// plus the time the process takes to start and end.
 // The tracker runs in a child process so that its work is not counted as the program's.
+#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,11 +15,12 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "link_timing.h"
+#include "exchange_time.h"
 #include "simulated_tracker.h"
 #include "tracker_link.h"
 
@@ -23,50 +28,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
-namespace timing = link_timing;
 
 constexpr int kRuns = 5;
-// The buffers the window hands the link.
-constexpr std::size_t kReplyCapacity = 30;
-constexpr std::size_t kImageBuffer = 200;
+constexpr std::size_t kReplyCapacity = exchange_time::kReplyCapacity;
+constexpr std::size_t kImageBuffer = exchange_time::kImageBuffer;
 constexpr std::size_t kImageSize = SimulatedTracker::kImageSize;
-constexpr std::size_t kUploadDrain = 100;
-constexpr std::size_t kIdentifyBytes = 3, kImageCommandBytes = 2, kToneBytes = 3;
 
-// A read that gets a reply shorter than it asked for ends one quiet gap after the reply.
-constexpr milliseconds replyRead(std::size_t capacity, std::size_t reply) {
-    return reply < capacity ? timing::kReadGap : milliseconds{0};
-}
-
-// Drain (nothing waiting, so the whole total timeout), command, reply.
-constexpr milliseconds identifyTime(std::size_t versionLength) {
-    const std::size_t room = kReplyCapacity - 1;
-    return timing::readTotalTimeout(room) + timing::pacedWriteTime(kIdentifyBytes) +
-           replyRead(room, versionLength);
-}
-
-constexpr milliseconds downloadTime(std::size_t capacity) {
-    return timing::readTotalTimeout(capacity) + timing::pacedWriteTime(kImageCommandBytes) +
-           replyRead(capacity, kImageSize);
-}
-
-constexpr milliseconds readVerifiedTime() {
-    return 2 * downloadTime(kImageBuffer);
-}
-
-constexpr milliseconds writeVerifiedTime() {
-    return timing::readTotalTimeout(kUploadDrain) +
-           timing::pacedWriteTime(kImageCommandBytes + kImageSize) + downloadTime(kImageBuffer);
-}
-
-constexpr milliseconds toneTime() {
-    return timing::pacedWriteTime(kToneBytes) + timing::kTonePause +
-           timing::pacedWriteTime(kToneBytes);
-}
-
-double cpuSeconds() {
+// RUSAGE_SELF for the link, RUSAGE_CHILDREN for the pelmoxctl processes once they have ended.
+double cpuSeconds(int who) {
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
+    getrusage(who, &usage);
     const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
@@ -100,25 +71,49 @@ std::string startTrackerProcess(pid_t& child) {
     return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string();
 }
 
+// pelmoxctl as a script runs it, with its output thrown away; true when it failed.
+bool runPelmoxctl(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words{PELMOXCTL_PATH};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+           WEXITSTATUS(status) != 0;
+}
+
 struct Result {
     const char* name;
-    milliseconds protocol;
+    double expectedMs;
+    // pelmoxctl: the link's own measured time for the same exchanges, plus the process start,
+    // so that what the program adds shows apart from the link's overhead.
+    double linkMs = 0;
     double medianWall = 0;
     double cpuPerRun = 0;
     double cpuShare = 0;
     bool failed = false;
 };
 
-Result measure(const char* name, milliseconds protocol, const std::function<bool()>& command) {
-    Result result{name, protocol};
+Result measure(const char* name, double expectedMs, const std::function<bool()>& command,
+               int who = RUSAGE_SELF) {
+    Result result{name, expectedMs};
     std::vector<double> walls;
     double wallTotal = 0, cpuTotal = 0;
     for (int run = 0; run < kRuns; ++run) {
-        const double cpuStart = cpuSeconds();
+        const double cpuStart = cpuSeconds(who);
         const auto start = Clock::now();
         result.failed |= command();
         const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-        cpuTotal += cpuSeconds() - cpuStart;
+        cpuTotal += cpuSeconds(who) - cpuStart;
         wallTotal += wall;
         walls.push_back(wall);
     }
@@ -127,6 +122,94 @@ Result measure(const char* name, milliseconds protocol, const std::function<bool
     result.cpuPerRun = cpuTotal / kRuns;
     result.cpuShare = cpuTotal / wallTotal;
     return result;
+}
+
+double ms(milliseconds time) {
+    return static_cast<double>(time.count());
+}
+
+bool printTable(const char* heading, const char* expected, std::span<const Result> results) {
+    std::printf("\n%s\n%-24s %10s %17s %7s %8s %9s %9s\n", heading, "command", "median ms",
+                expected, "ratio", "CPU ms", "CPU/wall", "vs link");
+    bool failed = false;
+    for (const Result& r : results) {
+        const double wallMs = r.medianWall * 1000;
+        std::printf("%-24s %10.1f %17.0f %7.4f %8.2f %8.3f%%", r.name, wallMs, r.expectedMs,
+                    wallMs / r.expectedMs, r.cpuPerRun * 1000, r.cpuShare * 100);
+        if (r.linkMs > 0)
+            std::printf(" %9.4f", wallMs / r.linkMs);
+        std::printf("%s\n", r.failed ? "  (command failed)" : "");
+        failed |= r.failed;
+    }
+    return failed;
+}
+
+// Each pelmoxctl command against the protocol's time for the exchanges it runs, plus the time a
+// process that only prints its version takes from start to end.
+// link: the link's own results for find tracker, read and write image verified, and tone.
+bool benchPelmoxctl(const std::string& device, std::size_t versionLength,
+                    std::span<const Result, 4> link) {
+    namespace fs = std::filesystem;
+    std::string dirName = (fs::temp_directory_path() / "pelmox-bench-XXXXXX").string();
+    if (mkdtemp(dirName.data()) == nullptr)
+        return true;
+    const fs::path dir(dirName);
+    const std::string settings = (dir / "settings.toml").string();
+    const std::string partial = (dir / "partial.toml").string();
+    const std::string image = (dir / "image.bin").string();
+    const std::vector<std::string> port{"--port", device};
+    const auto command = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), port.begin(), port.end());
+        return [words] { return runPelmoxctl(words); };
+    };
+    if (runPelmoxctl({"--port", device, "read", "--output", settings, "--image", image})) {
+        std::fprintf(stderr, "pelmox-bench: %s cannot read the tracker\n", PELMOXCTL_PATH);
+        return true;
+    }
+    if (FILE* out = std::fopen(partial.c_str(), "w")) {
+        std::fputs("callsign = \"NOCALL\"\n", out);
+        std::fclose(out);
+    }
+
+    const Result start = measure(
+        "(start, --version)", 1, [] { return runPelmoxctl({"--version"}); }, RUSAGE_CHILDREN);
+    const double startMs = start.medianWall * 1000;
+    const double identify = ms(exchange_time::identify(versionLength)) + startMs;
+    const double readVerified = ms(exchange_time::readVerified());
+    const double writeVerified = ms(exchange_time::writeVerified());
+    std::array<Result, 7> results = {
+        measure("version", identify, command({"version"}), RUSAGE_CHILDREN),
+        measure("read", identify + readVerified, command({"read"}), RUSAGE_CHILDREN),
+        measure("write FILE", identify + writeVerified, command({"write", settings}),
+                RUSAGE_CHILDREN),
+        measure("write FILE (one key)", identify + readVerified + writeVerified,
+                command({"write", partial}), RUSAGE_CHILDREN),
+        measure("write --image FILE", identify + writeVerified,
+                command({"write", "--image", image}), RUSAGE_CHILDREN),
+        measure("tone 1200", identify + ms(exchange_time::tone()), command({"tone", "1200"}),
+                RUSAGE_CHILDREN),
+        measure(
+            "ports", startMs, [] { return runPelmoxctl({"ports"}); }, RUSAGE_CHILDREN),
+    };
+    const auto linkMs = [&](std::size_t i) { return link[i].medianWall * 1000; };
+    const std::array<double, 7> linkTimes = {
+        linkMs(0),
+        linkMs(0) + linkMs(1),
+        linkMs(0) + linkMs(2),
+        linkMs(0) + linkMs(1) + linkMs(2),
+        linkMs(0) + linkMs(2),
+        linkMs(0) + linkMs(3),
+        0,
+    };
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (linkTimes[i] > 0)
+            results[i].linkMs = linkTimes[i] + startMs;
+    }
+    std::printf("\npelmoxctl processes: start and end alone (--version) %.1f ms, CPU %.2f ms\n",
+                startMs, start.cpuPerRun * 1000);
+    const bool failed = printTable("pelmoxctl commands", "protocol+start ms", results);
+    fs::remove_all(dir);
+    return failed;
 }
 
 }  // namespace
@@ -153,29 +236,21 @@ int main(int argc, char** argv) {
     const auto stored = std::span<const std::uint8_t>(image).first(kImageSize);
 
     const std::array<Result, 4> results = {
-        measure("find tracker", identifyTime(versionLength),
+        measure("find tracker", ms(exchange_time::identify(versionLength)),
                 [&] { return link.findTracker(std::span(reply).first(kReplyCapacity)); }),
-        measure("read image verified", readVerifiedTime(),
+        measure("read image verified", ms(exchange_time::readVerified()),
                 [&] {
                     std::array<std::uint8_t, kImageBuffer> buffer{};
                     return link.readImageVerified(buffer) != kImageSize;
                 }),
-        measure("write image verified", writeVerifiedTime(),
+        measure("write image verified", ms(exchange_time::writeVerified()),
                 [&] { return link.writeImageVerified(stored); }),
-        measure("tone", toneTime(), [&] { return link.tone('1'); }),
+        measure("tone", ms(exchange_time::tone()), [&] { return link.tone('1'); }),
     };
 
-    std::printf("%d runs each against a simulated tracker on %s\n\n", kRuns, device.c_str());
-    std::printf("%-22s %10s %12s %7s %8s %9s\n", "command", "median ms", "protocol ms", "ratio",
-                "CPU ms", "CPU/wall");
-    bool failed = false;
-    for (const Result& r : results) {
-        const double protocolMs = static_cast<double>(r.protocol.count());
-        std::printf("%-22s %10.1f %12.0f %7.4f %8.2f %8.3f%%%s\n", r.name, r.medianWall * 1000,
-                    protocolMs, r.medianWall * 1000 / protocolMs, r.cpuPerRun * 1000,
-                    r.cpuShare * 100, r.failed ? "  (command failed)" : "");
-        failed |= r.failed;
-    }
+    std::printf("%d runs each against a simulated tracker on %s\n", kRuns, device.c_str());
+    bool failed = printTable("link commands", "protocol ms", results);
+    failed |= benchPelmoxctl(device, versionLength, std::span<const Result, 4>(results));
 
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);

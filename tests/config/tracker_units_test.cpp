@@ -86,4 +86,22 @@ TEST(TrackerUnits, ReadStepsWriteBackAtMostOneStepHigher) {
     }
 }
 
+struct StoringUnit {
+    Unit unit;
+    std::int32_t (*toStore)(std::int32_t);
+};
+
+// Every value the tracker reports stores its own step again; a typed value rounds as typed.
+TEST(TrackerUnits, ReadBackValuesStoreTheirOwnStep) {
+    for (const auto& [unit, toStore] :
+         {StoringUnit{kKeyup, keyupDelayToStore}, StoringUnit{kQuiet, quietTimeToStore}}) {
+        for (int steps = 0; steps <= 255; ++steps) {
+            const std::int32_t readBack = unit.fromSteps(static_cast<std::uint8_t>(steps));
+            EXPECT_EQ(unit.toSteps(toStore(readBack)), steps) << unit.name << " " << steps;
+        }
+        EXPECT_EQ(toStore(250), 250) << unit.name;
+        EXPECT_EQ(toStore(-5), -5) << unit.name;
+    }
+}
+
 }  // namespace

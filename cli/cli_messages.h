@@ -1,0 +1,83 @@
+// Every text pelmoxctl itself puts on the terminal: usage, help, its own messages and the labels
+// of its progress line. The tracker's and the link's messages come from their own tables.
+// Texts with %1, %2... are filled in with QString::arg.
+#pragma once
+
+#include <string_view>
+
+namespace CliText {
+
+inline constexpr std::string_view kProgramName = "pelmoxctl";
+// Put in front of every line on standard error, as other command-line tools do.
+inline constexpr std::string_view kLinePrefix = "pelmoxctl: ";
+
+inline constexpr std::string_view kDescription =
+    "Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.\n"
+    "\n"
+    "Commands:\n"
+    "  version                    ask the tracker who it is\n"
+    "  read [--output FILE] [--image FILE]\n"
+    "                             print its settings (or save them to FILE), and save the\n"
+    "                             128-byte image\n"
+    "  write FILE                 store the settings of FILE; keys FILE lacks keep the\n"
+    "                             tracker's values\n"
+    "  write --image FILE         store an exact 128-byte image\n"
+    "  tone 1200|2200|both|stop   start or stop the test tones\n"
+    "  ports                      list the system's serial ports\n"
+    "\n"
+    "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
+    "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
+    "failed, 2 usage or file error.";
+inline constexpr std::string_view kCommandArgument = "command";
+inline constexpr std::string_view kCommandArgumentHelp = "version, read, write, tone or ports.";
+inline constexpr std::string_view kCommandArgumentSyntax = "<command> [args]";
+inline constexpr std::string_view kHelpHelp = "Show this help.";
+inline constexpr std::string_view kVersionHelp = "Show the program's version.";
+inline constexpr std::string_view kPortHelp = "The serial port of the tracker.";
+inline constexpr std::string_view kOutputHelp = "read: save the settings to FILE.";
+inline constexpr std::string_view kImageHelp = "read: also save the image; write: store it.";
+inline constexpr std::string_view kDeviceValue = "DEVICE";
+inline constexpr std::string_view kFileValue = "FILE";
+
+inline constexpr std::string_view kVersionSynopsis = "pelmoxctl [--port DEVICE] version";
+inline constexpr std::string_view kReadSynopsis =
+    "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE]";
+inline constexpr std::string_view kWriteSynopsis =
+    "pelmoxctl [--port DEVICE] write FILE | write --image FILE";
+inline constexpr std::string_view kToneSynopsis =
+    "pelmoxctl [--port DEVICE] tone 1200|2200|both|stop";
+inline constexpr std::string_view kPortsSynopsis = "pelmoxctl ports";
+
+inline constexpr std::string_view kNoCommand = "no command given";
+inline constexpr std::string_view kUnknownCommand = "unknown command '%1'";
+inline constexpr std::string_view kUsage = "usage: %1";
+inline constexpr std::string_view kTryHelp = "Try 'pelmoxctl --help' for more.";
+
+// Without --port and PELMOX_PORT.
+inline constexpr std::string_view kPortVariable = "PELMOX_PORT";
+inline constexpr std::string_view kNoPort =
+    "no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)";
+inline constexpr std::string_view kSystemPorts = "the system's serial ports: %1";
+inline constexpr std::string_view kNoSystemPorts = "the system reports no serial ports";
+inline constexpr std::string_view kPortSeparator = ", ";
+
+// The window's text when a read brings no usable image.
+inline constexpr std::string_view kReadFailed = "Read Failed";
+// A partial settings file: the file, then the keys it lacks.
+inline constexpr std::string_view kKeptKeys = "kept the tracker's own %2 (not in %1)";
+inline constexpr std::string_view kKeySeparator = ", ";
+
+inline constexpr std::string_view kImageFileSize =
+    "%1: an image file holds exactly 128 bytes, this one has %2";
+inline constexpr std::string_view kImageFileDamaged =
+    "%1: not a configuration image the tracker can use; nothing was sent";
+inline constexpr std::string_view kCannotRead = "%1: cannot read it: %2";
+inline constexpr std::string_view kCannotWrite = "%1: cannot write it: %2";
+inline constexpr std::string_view kStandardOutput = "standard output";
+
+// The steps of the progress line.
+inline constexpr std::string_view kFindingTracker = "Finding the tracker";
+inline constexpr std::string_view kReadingSettings = "Reading its settings";
+inline constexpr std::string_view kWritingSettings = "Writing and checking";
+
+}  // namespace CliText

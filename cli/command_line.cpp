@@ -1,0 +1,141 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <array>
+#include <string_view>
+
+#include "cli_messages.h"
+#include "command_bytes.h"
+#include "qt_text.h"
+
+namespace {
+
+// What each command takes besides the port.
+struct CommandSpec {
+    std::string_view name;
+    Command command;
+    std::string_view synopsis;
+    bool takesPort;
+    bool takesOutput;
+    bool takesImage;
+    qsizetype minArguments;
+    qsizetype maxArguments;
+};
+constexpr std::array kCommands{
+    CommandSpec{"version", Command::Version, CliText::kVersionSynopsis, true, false, false, 0, 0},
+    CommandSpec{"read", Command::Read, CliText::kReadSynopsis, true, true, true, 0, 0},
+    CommandSpec{"write", Command::Write, CliText::kWriteSynopsis, true, false, true, 0, 1},
+    CommandSpec{"tone", Command::Tone, CliText::kToneSynopsis, true, false, false, 1, 1},
+    CommandSpec{"ports", Command::Ports, CliText::kPortsSynopsis, false, false, false, 0, 0},
+};
+
+struct ToneName {
+    std::string_view name;
+    char code;
+};
+constexpr std::array kToneNames{
+    ToneName{"1200", command_bytes::kTone1200},
+    ToneName{"2200", command_bytes::kTone2200},
+    ToneName{"both", command_bytes::kToneBoth},
+    ToneName{"stop", command_bytes::kToneOff},
+};
+
+Invocation invalid(const QString& problem) {
+    Invocation invocation;
+    invocation.text = problem;
+    return invocation;
+}
+
+Invocation usageOf(const CommandSpec& spec) {
+    return invalid(toQString(CliText::kUsage).arg(toQString(spec.synopsis)));
+}
+
+char toneCode(const QString& name) {
+    for (const ToneName& tone : kToneNames) {
+        if (name == toQString(tone.name))
+            return tone.code;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Invocation parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(toQString(CliText::kDescription));
+    // Our own help and version options: Qt's help would offer Qt's own options too.
+    const QCommandLineOption help({"h", "help"}, toQString(CliText::kHelpHelp));
+    const QCommandLineOption version({"v", "version"}, toQString(CliText::kVersionHelp));
+    const QCommandLineOption port({"p", "port"}, toQString(CliText::kPortHelp),
+                                  toQString(CliText::kDeviceValue));
+    const QCommandLineOption output({"o", "output"}, toQString(CliText::kOutputHelp),
+                                    toQString(CliText::kFileValue));
+    const QCommandLineOption image({"i", "image"}, toQString(CliText::kImageHelp),
+                                   toQString(CliText::kFileValue));
+    parser.addOptions({help, version, port, output, image});
+    parser.addPositionalArgument(toQString(CliText::kCommandArgument),
+                                 toQString(CliText::kCommandArgumentHelp),
+                                 toQString(CliText::kCommandArgumentSyntax));
+
+    if (!parser.parse(arguments))
+        return invalid(parser.errorText());
+    if (parser.isSet(help)) {
+        Invocation invocation;
+        invocation.command = Command::Help;
+        invocation.text = parser.helpText();
+        return invocation;
+    }
+    if (parser.isSet(version)) {
+        Invocation invocation;
+        invocation.command = Command::ShowVersion;
+        return invocation;
+    }
+
+    QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return invalid(toQString(CliText::kNoCommand));
+    const QString name = words.takeFirst();
+    const CommandSpec* spec = nullptr;
+    for (const CommandSpec& candidate : kCommands) {
+        if (name == toQString(candidate.name))
+            spec = &candidate;
+    }
+    if (spec == nullptr)
+        return invalid(toQString(CliText::kUnknownCommand).arg(name));
+
+    // Options given more than once, or to a command that has no use for them, are mistakes
+    // worth pointing out rather than ignoring.
+    const auto misused = [&](const QCommandLineOption& option, bool takes) {
+        const qsizetype count = parser.values(option).size();
+        return count > 1 || (count == 1 && !takes);
+    };
+    if (misused(port, spec->takesPort) || misused(output, spec->takesOutput) ||
+        misused(image, spec->takesImage) || words.size() < spec->minArguments ||
+        words.size() > spec->maxArguments) {
+        return usageOf(*spec);
+    }
+
+    Invocation invocation;
+    invocation.command = spec->command;
+    if (parser.isSet(port))
+        invocation.port = parser.value(port);
+    invocation.output = parser.value(output);
+    invocation.image = parser.value(image);
+    switch (spec->command) {
+        case Command::Write:
+            // A settings file or an image, never both, never neither.
+            if (words.isEmpty() == invocation.image.isEmpty())
+                return usageOf(*spec);
+            if (!words.isEmpty())
+                invocation.file = words.front();
+            break;
+        case Command::Tone:
+            invocation.toneCode = toneCode(words.front());
+            if (invocation.toneCode == 0)
+                return usageOf(*spec);
+            break;
+        default:
+            break;
+    }
+    return invocation;
+}

@@ -1,0 +1,22 @@
+// pelmoxctl's command line: which command, with which port, files and tone, checked for sense
+// before anything else happens.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class Command { Help, ShowVersion, Version, Read, Write, Tone, Ports, Invalid };
+
+struct Invocation {
+    Command command = Command::Invalid;
+    std::optional<QString> port;  // --port, when given
+    QString output;               // read --output
+    QString image;                // read --image, write --image
+    QString file;                 // write FILE
+    char toneCode = 0;            // tone: the code the tracker knows
+    QString text;                 // the help text for Help, the usage error for Invalid
+};
+
+// The arguments as QCoreApplication gives them, program name first.
+Invocation parseCommandLine(const QStringList& arguments);

@@ -1,0 +1,248 @@
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "cli_messages.h"
+#include "config_image.h"
+#include "exchange_time.h"
+#include "image_file.h"
+#include "output_file.h"
+#include "port_selection.h"
+#include "progress_display.h"
+#include "qt_text.h"
+#include "settings_file.h"
+#include "stderr_console.h"
+#include "tracker_config.h"
+#include "tracker_link.h"
+#include "tracker_units.h"
+
+namespace {
+
+// The version reply as the window takes it: at most 29 characters and a terminator.
+constexpr std::size_t kReplyBufferSize = 32;
+using Reply = std::array<char, kReplyBufferSize>;
+// A whole image, with room to spare for a tracker that sends more than it should.
+using ImageBuffer = std::array<std::uint8_t, exchange_time::kImageBuffer>;
+
+constexpr QChar kUnprintable = '?';
+
+using Step = ProgressDisplay::Step;
+
+Step findingStep() {
+    return {toQString(CliText::kFindingTracker), exchange_time::identify(0)};
+}
+Step readingStep() {
+    return {toQString(CliText::kReadingSettings), exchange_time::readVerified()};
+}
+Step writingStep() {
+    return {toQString(CliText::kWritingSettings), exchange_time::writeVerified()};
+}
+
+// The version reply as the window shows it, on one line: without the line end a tracker may
+// send after it, and with control characters (which a terminal would act on, and a comment line
+// may not hold) shown as '?'.
+QString versionLine(const Reply& reply) {
+    QString line = QString::fromLatin1(reply.data());
+    while (!line.isEmpty() && line.back().isSpace())
+        line.chop(1);
+    for (QChar& c : line) {
+        if (c.category() == QChar::Other_Control)
+            c = kUnprintable;
+    }
+    return line;
+}
+
+bool findTracker(CTrackerLink& link, Reply& reply) {
+    return link.findTracker(std::span(reply).first(exchange_time::kReplyCapacity));
+}
+
+// Two downloads that agree, decoded into the record, as Read Configuration takes them.
+bool readSettings(CTrackerLink& link, CTrackerConfig& record, ImageBytes& image) {
+    ImageBuffer buffer{};
+    const std::size_t length = link.readImageVerified(buffer);
+    const auto bytes = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
+    if (length != ConfigImage::kSize || ConfigImage::decode(record, bytes))
+        return reportProblem(toQString(CliText::kReadFailed));
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return false;
+}
+
+// A keyup delay or quiet time as the tracker reports it stores the very step it came from, so
+// a backup restores, and a key a partial file lacks stays, exactly as the tracker had it.
+void keepReadBackSteps(CTrackerConfig& record) {
+    record.keyupDelayMs = TrackerUnits::keyupDelayToStore(record.keyupDelayMs);
+    record.quietTimeMs = TrackerUnits::quietTimeToStore(record.quietTimeMs);
+}
+
+bool printLines(const QStringList& lines) {
+    QByteArray text;
+    for (const QString& line : lines)
+        text += line.toLocal8Bit() + '\n';
+    return OutputFile({}).commit(text);
+}
+
+ExitStatus outputStatus(bool failed) {
+    return failed ? ExitStatus::BadInput : ExitStatus::Success;
+}
+
+ExitStatus version(const Invocation& invocation) {
+    CTrackerLink link;
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+    Reply reply{};
+    if (findTracker(link, reply))
+        return ExitStatus::DeviceFailed;
+    return outputStatus(printLines({versionLine(reply)}));
+}
+
+ExitStatus read(const Invocation& invocation) {
+    CTrackerLink link;
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+    OutputFile settingsOut(invocation.output);
+    OutputFile imageOut(invocation.image);
+    if (settingsOut.open() || (!invocation.image.isEmpty() && imageOut.open()))
+        return ExitStatus::BadInput;
+
+    Reply reply{};
+    CTrackerConfig record;
+    ImageBytes image{};
+    {
+        ProgressDisplay progress({findingStep(), readingStep()});
+        if (findTracker(link, reply))
+            return ExitStatus::DeviceFailed;
+        progress.advance();
+        if (readSettings(link, record, image))
+            return ExitStatus::DeviceFailed;
+    }
+    if (!invocation.image.isEmpty() &&
+        imageOut.commit(QByteArrayView(image.data(), static_cast<qsizetype>(image.size())))) {
+        return ExitStatus::BadInput;
+    }
+    return outputStatus(settingsOut.commit(settingsText(record, versionLine(reply))));
+}
+
+// After a verified write: what the tracker now stores, in the settings file's form.
+ExitStatus printStored(std::span<const std::uint8_t> written, const Reply& reply) {
+    CTrackerConfig stored;
+    if (ConfigImage::decode(stored, written))
+        return ExitStatus::DeviceFailed;
+    return outputStatus(OutputFile({}).commit(settingsText(stored, versionLine(reply))));
+}
+
+ExitStatus write(const Invocation& invocation) {
+    const std::optional<SettingsFile> file = SettingsFile::read(invocation.file);
+    if (!file)
+        return ExitStatus::BadInput;
+    CTrackerLink link;
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+
+    // A complete file is encoded before the tracker is asked, so that its problems (and the
+    // notice of a status text cut short) come first; a partial one needs the tracker's own
+    // settings under it first.
+    CTrackerConfig record;
+    ImageBuffer buffer{};
+    const auto encode = [&] {
+        file->applyTo(record);
+        keepReadBackSteps(record);
+        return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
+    };
+    const bool partial = !file->complete();
+    if (!partial && encode())
+        return ExitStatus::BadInput;
+
+    const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
+    Reply reply{};
+    {
+        ProgressDisplay progress(partial ? std::vector{findingStep(), readingStep(), writingStep()}
+                                         : std::vector{findingStep(), writingStep()});
+        if (findTracker(link, reply))
+            return ExitStatus::DeviceFailed;
+        progress.advance();
+        if (partial) {
+            ImageBytes current{};
+            if (readSettings(link, record, current))
+                return ExitStatus::DeviceFailed;
+            progress.advance();
+            if (encode())
+                return ExitStatus::BadInput;
+        }
+        if (link.writeImageVerified(written))
+            return ExitStatus::DeviceFailed;
+    }
+    if (partial) {
+        StderrConsole::printLine(
+            toQString(CliText::kKeptKeys)
+                .arg(invocation.file, file->missingKeys().join(toQString(CliText::kKeySeparator))));
+    }
+    return printStored(written, reply);
+}
+
+ExitStatus writeImage(const Invocation& invocation) {
+    ImageBytes image{};
+    if (readImageFile(invocation.image, image))
+        return ExitStatus::BadInput;
+    CTrackerConfig check;
+    if (ConfigImage::decode(check, image)) {
+        reportProblem(toQString(CliText::kImageFileDamaged).arg(invocation.image));
+        return ExitStatus::BadInput;
+    }
+    CTrackerLink link;
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+
+    Reply reply{};
+    {
+        ProgressDisplay progress({findingStep(), writingStep()});
+        if (findTracker(link, reply))
+            return ExitStatus::DeviceFailed;
+        progress.advance();
+        if (link.writeImageVerified(image))
+            return ExitStatus::DeviceFailed;
+    }
+    return printStored(image, reply);
+}
+
+// A new process knows no speed yet: the tracker is found first, and its tones go out at the
+// speed it answered at.
+ExitStatus tone(const Invocation& invocation) {
+    CTrackerLink link;
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+    Reply reply{};
+    if (findTracker(link, reply) || link.tone(invocation.toneCode))
+        return ExitStatus::DeviceFailed;
+    return ExitStatus::Success;
+}
+
+}  // namespace
+
+ExitStatus runCommand(const Invocation& invocation) {
+    switch (invocation.command) {
+        case Command::Help:
+            return outputStatus(printLines({invocation.text}));
+        case Command::ShowVersion:
+            return outputStatus(printLines({QCoreApplication::applicationName() + ' ' +
+                                            QCoreApplication::applicationVersion()}));
+        case Command::Invalid:
+            reportProblem(invocation.text);
+            StderrConsole::printLine(toQString(CliText::kTryHelp));
+            return ExitStatus::BadInput;
+        case Command::Version:
+            return version(invocation);
+        case Command::Read:
+            return read(invocation);
+        case Command::Write:
+            return invocation.image.isEmpty() ? write(invocation) : writeImage(invocation);
+        case Command::Tone:
+            return tone(invocation);
+        case Command::Ports:
+            return outputStatus(printLines(systemPortNames()));
+    }
+    return ExitStatus::BadInput;
+}

@@ -1,0 +1,8 @@
+// What pelmoxctl's exit status tells the script that ran it.
+#pragma once
+
+enum class ExitStatus : int {
+    Success = 0,
+    DeviceFailed = 1,  // the port or the tracker failed
+    BadInput = 2,      // the command line, a settings or image file, or an output file
+};

@@ -1,0 +1,41 @@
+// The settings file: a tracker's settings as TOML text in UTF-8, written by `read` for backups and
+// read by `write` to restore them or to clone them into another tracker. A file may give only
+// some of the keys; the others are then the tracker's own.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tracker_config.h"
+
+class SettingsFile {
+  public:
+    static constexpr std::size_t kKeyCount = 9;
+
+    // Reads and checks a file. On a problem (the file cannot be read, is no TOML, has an unknown
+    // key, a value of the wrong type, a text the tracker cannot store, a number it cannot hold)
+    // reports it, naming the file, the key and what is allowed, and returns nothing.
+    static std::optional<SettingsFile> read(const QString& path);
+    // The same for text already read; name stands for the file in messages.
+    static std::optional<SettingsFile> parse(std::string_view text, const QString& name);
+
+    bool complete() const;
+    // The keys the file lacks, in the order a full file has them.
+    QStringList missingKeys() const;
+    // Sets the keys the file gives on the record and leaves the rest of it as it is.
+    void applyTo(CTrackerConfig& record) const;
+
+  private:
+    SettingsFile() = default;
+
+    CTrackerConfig values_;
+    std::array<bool, kKeyCount> given_{};
+};
+
+// A whole settings file for the record: a comment naming the tracker's version reply, then every
+// key in a fixed order. Station modes 128 and 64 are named, any other is given as its number.
+std::string settingsText(const CTrackerConfig& record, const QString& versionReply);
