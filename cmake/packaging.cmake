@@ -1,6 +1,7 @@
-# The Debian package (scripts/package): everything the install rules put under /usr, the
-# licence and the release history, built by CPack's DEB generator. The package's Depends are
-# worked out by dpkg-shlibdeps from the libraries the programs link to.
+# The Debian package (scripts/package): PelmoxConfig and pelmoxctl with everything the install
+# rules put beside them under /usr, the licence and the release history, built by CPack's DEB
+# generator. The package's Depends are worked out by dpkg-shlibdeps from the libraries the
+# programs link to.
 include(GNUInstallDirs)
 
 set(PELMOX_PACKAGE_MAINTAINER "PelmoxConfig developers <pelmoxconfig@example.org>"
@@ -25,7 +26,11 @@ change the callsign, digipeater path, status beacon text and rate, keyup
 delay (TXD), transmit interval, quiet time, tone calibration and the kind
 of weather station, and writes them back, verified by reading them again.
 It can also make the tracker send 1200 Hz and 2200 Hz test tones so you
-can set your deviation.]])
+can set your deviation.
+
+pelmoxctl does the same from a terminal or a script: it saves the settings
+in a text file for backup, restores them, copies them from one tracker to
+another, and checks from cron that the tracker still answers.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PELMOX_PACKAGE_MAINTAINER}")
