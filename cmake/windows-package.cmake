@@ -36,6 +36,14 @@ install(RUNTIME_DEPENDENCY_SET pelmox_runtime
         PRE_INCLUDE_REGEXES "^lib"
         PRE_EXCLUDE_REGEXES ".*")
 
+# The licences: ours, and that of the Qt libraries beside the programs (scripts/windows-build
+# names the file from Qt's source).
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+set(PELMOX_QT_LICENSE "" CACHE FILEPATH "Qt's LGPL 3 text, for the Windows zip")
+if(PELMOX_QT_LICENSE)
+    install(FILES ${PELMOX_QT_LICENSE} DESTINATION . RENAME Qt-LGPL-3.0.txt)
+endif()
+
 # Debian's MinGW runtime and our Qt carry their symbols; a user needs none of them.
 install(CODE "set(pelmox_strip \"${CMAKE_STRIP}\")")
 install(CODE [[
