@@ -11,7 +11,7 @@
 namespace {
 
 // What each command takes besides the port.
-struct CommandSpec {
+struct CommandForm {
     std::string_view name;
     Command command;
     std::string_view synopsis;
@@ -22,11 +22,11 @@ struct CommandSpec {
     qsizetype maxArguments;
 };
 constexpr std::array kCommands{
-    CommandSpec{"version", Command::Version, CliText::kVersionSynopsis, true, false, false, 0, 0},
-    CommandSpec{"read", Command::Read, CliText::kReadSynopsis, true, true, true, 0, 0},
-    CommandSpec{"write", Command::Write, CliText::kWriteSynopsis, true, false, true, 0, 1},
-    CommandSpec{"tone", Command::Tone, CliText::kToneSynopsis, true, false, false, 1, 1},
-    CommandSpec{"ports", Command::Ports, CliText::kPortsSynopsis, false, false, false, 0, 0},
+    CommandForm{"version", Command::Version, CliText::kVersionSynopsis, true, false, false, 0, 0},
+    CommandForm{"read", Command::Read, CliText::kReadSynopsis, true, true, true, 0, 0},
+    CommandForm{"write", Command::Write, CliText::kWriteSynopsis, true, false, true, 0, 1},
+    CommandForm{"tone", Command::Tone, CliText::kToneSynopsis, true, false, false, 1, 1},
+    CommandForm{"ports", Command::Ports, CliText::kPortsSynopsis, false, false, false, 0, 0},
 };
 
 struct ToneName {
@@ -46,8 +46,8 @@ Invocation invalid(const QString& problem) {
     return invocation;
 }
 
-Invocation usageOf(const CommandSpec& spec) {
-    return invalid(toQString(CliText::kUsage).arg(toQString(spec.synopsis)));
+Invocation usageOf(const CommandForm& form) {
+    return invalid(toQString(CliText::kUsage).arg(toQString(form.synopsis)));
 }
 
 char toneCode(const QString& name) {
@@ -95,12 +95,12 @@ Invocation parseCommandLine(const QStringList& arguments) {
     if (words.isEmpty())
         return invalid(toQString(CliText::kNoCommand));
     const QString name = words.takeFirst();
-    const CommandSpec* spec = nullptr;
-    for (const CommandSpec& candidate : kCommands) {
+    const CommandForm* form = nullptr;
+    for (const CommandForm& candidate : kCommands) {
         if (name == toQString(candidate.name))
-            spec = &candidate;
+            form = &candidate;
     }
-    if (spec == nullptr)
+    if (form == nullptr)
         return invalid(toQString(CliText::kUnknownCommand).arg(name));
 
     // Options given more than once, or to a command that has no use for them, are mistakes
@@ -109,30 +109,30 @@ Invocation parseCommandLine(const QStringList& arguments) {
         const qsizetype count = parser.values(option).size();
         return count > 1 || (count == 1 && !takes);
     };
-    if (misused(port, spec->takesPort) || misused(output, spec->takesOutput) ||
-        misused(image, spec->takesImage) || words.size() < spec->minArguments ||
-        words.size() > spec->maxArguments) {
-        return usageOf(*spec);
+    if (misused(port, form->takesPort) || misused(output, form->takesOutput) ||
+        misused(image, form->takesImage) || words.size() < form->minArguments ||
+        words.size() > form->maxArguments) {
+        return usageOf(*form);
     }
 
     Invocation invocation;
-    invocation.command = spec->command;
+    invocation.command = form->command;
     if (parser.isSet(port))
         invocation.port = parser.value(port);
     invocation.output = parser.value(output);
     invocation.image = parser.value(image);
-    switch (spec->command) {
+    switch (form->command) {
         case Command::Write:
             // A settings file or an image, never both, never neither.
             if (words.isEmpty() == invocation.image.isEmpty())
-                return usageOf(*spec);
+                return usageOf(*form);
             if (!words.isEmpty())
                 invocation.file = words.front();
             break;
         case Command::Tone:
             invocation.toneCode = toneCode(words.front());
             if (invocation.toneCode == 0)
-                return usageOf(*spec);
+                return usageOf(*form);
             break;
         default:
             break;
