@@ -8,10 +8,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <array>
 #include <limits>
 
 #include "about_dialog.h"
 #include "window_fixture.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -356,6 +361,34 @@ TEST_F(WindowTest, ContextMenuOfTheWindowOffersTheAboutEntry) {
     EXPECT_EQ(entries, QStringList{"&About PelmoxConfig..."});
     EXPECT_TRUE(aboutSeen);
 }
+
+#ifdef Q_OS_WIN
+TEST_F(WindowTest, SystemMenuEndsWithTheAboutEntryWhoseCommandOpensTheAboutBox) {
+    const auto hwnd = reinterpret_cast<HWND>(window.winId());
+    const HMENU menu = GetSystemMenu(hwnd, FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    MENUITEMINFOW separator{};
+    separator.cbSize = sizeof separator;
+    separator.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(GetMenuItemInfoW(menu, count - 2, TRUE, &separator));
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), 0x10u);
+    std::array<wchar_t, 64> entry{};
+    GetMenuStringW(menu, 0x10, entry.data(), static_cast<int>(entry.size()), MF_BYCOMMAND);
+    EXPECT_EQ(QString::fromWCharArray(entry.data()), "&About PelmoxConfig...");
+
+    // Windows keeps the low four bits of a system command for itself.
+    bool seen = false;
+    closeNextModal([&](QWidget* modal) {
+        seen = true;
+        expectAboutBox(modal);
+    });
+    SendMessageW(hwnd, WM_SYSCOMMAND, 0x10 | 0x3, 0);
+    EXPECT_TRUE(seen);
+}
+#endif
 
 TEST_F(WindowTest, LayoutKeepsEveryControlWholeAndApartAtAnyFontSize) {
     QList<QWidget*> controls;

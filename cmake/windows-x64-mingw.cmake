@@ -1,0 +1,16 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the posix thread model, which
+# Qt and std::thread need).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(PELMOX_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${PELMOX_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${PELMOX_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${PELMOX_MINGW_TRIPLE}-windres)
+
+# Libraries and headers come from the MinGW sysroot and the Windows Qt; programs run here.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${PELMOX_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
