@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "link_messages.h"
+
 namespace CliText {
 
 inline constexpr std::string_view kProgramName = "pelmoxctl";
@@ -62,7 +64,7 @@ inline constexpr std::string_view kNoSystemPorts = "the system reports no serial
 inline constexpr std::string_view kPortSeparator = ", ";
 
 // The window's text when a read brings no usable image.
-inline constexpr std::string_view kReadFailed = "Read Failed";
+inline constexpr std::string_view kReadFailed = link_message::kImageReadFailed;
 // A partial settings file: the file, then the keys it lacks.
 inline constexpr std::string_view kKeptKeys = "kept the tracker's own %2 (not in %1)";
 inline constexpr std::string_view kKeySeparator = ", ";

@@ -19,6 +19,9 @@ inline constexpr std::string_view kReadFailed = "ComPort read failed";
 inline constexpr std::string_view kCloseFailed = "ComPort Close failed";
 
 inline constexpr std::string_view kTrackerNotFound = "Pelmox Not Found";
+// What the programs on the link say when a verified read brings no usable image (the link
+// itself says nothing then).
+inline constexpr std::string_view kImageReadFailed = "Read Failed";
 // printf-style: the expected length, then the count that came back.
 inline constexpr const char* kWriteLengthFormat = "Write Failed (code %d %d)";
 inline constexpr std::string_view kWriteContentsDiffer = "Write Failed";

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "link_messages.h"
+
 namespace WindowText {
 
 inline constexpr std::string_view kWindowTitle = "PelmoxConfig";
@@ -12,7 +14,7 @@ inline constexpr std::string_view kApplicationName = "PelmoxConfig";
 inline constexpr std::string_view kVersionCaption = "CorvennaII Version";
 inline constexpr std::string_view kReadCaption = "CorvennaII Read";
 inline constexpr std::string_view kWriteCaption = "CorvennaII Write";
-inline constexpr std::string_view kReadFailed = "Read Failed";
+inline constexpr std::string_view kReadFailed = link_message::kImageReadFailed;
 inline constexpr std::string_view kReadSuccessful = "Read Successful";
 inline constexpr std::string_view kWriteSuccessful = "Write Successful";
 inline constexpr std::string_view kCalibrationWarning =
