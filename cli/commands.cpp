@@ -28,8 +28,6 @@ using Reply = std::array<char, kReplyBufferSize>;
 // A whole image, with room to spare for a tracker that sends more than it should.
 using ImageBuffer = std::array<std::uint8_t, exchange_time::kImageBuffer>;
 
-constexpr QChar kUnprintable = '?';
-
 using Step = ProgressDisplay::Step;
 
 Step findingStep() {
@@ -49,11 +47,7 @@ QString versionLine(const Reply& reply) {
     QString line = QString::fromLatin1(reply.data());
     while (!line.isEmpty() && line.back().isSpace())
         line.chop(1);
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control)
-            c = kUnprintable;
-    }
-    return line;
+    return printable(line);
 }
 
 bool findTracker(CTrackerLink& link, Reply& reply) {
@@ -142,13 +136,14 @@ ExitStatus write(const Invocation& invocation) {
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
 
-    // A complete file is encoded before the tracker is asked, so that its problems (and the
-    // notice of a status text cut short) come first; a partial one needs the tracker's own
-    // settings under it first.
+    // A complete file is encoded before the tracker is asked, so that its problems come first; a
+    // partial one needs the tracker's own settings under it first, and is refused before the
+    // write when its status text and the tracker's path (or the other way round) do not fit.
     CTrackerConfig record;
     ImageBuffer buffer{};
     const auto encode = [&] {
-        file->applyTo(record);
+        if (file->applyTo(record))
+            return true;
         keepReadBackSteps(record);
         return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
     };

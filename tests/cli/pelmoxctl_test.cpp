@@ -134,14 +134,18 @@ TEST_F(PelmoxctlTest, PartialFileChangesOnlyItsKeys) {
         << write.err.toStdString();
 }
 
-TEST_F(PelmoxctlTest, OverlongStatusTextIsCutWithTheWindowsNoticeAndWritten) {
+// A status text is checked against the path it will go out with, here the tracker's own: it is
+// read, and nothing is written.
+TEST_F(PelmoxctlTest, StatusTextWithNoRoomBehindTheTrackersPathIsRefusedBeforeTheWrite) {
     const Outcome write =
-        run({"write", file("long.toml",
-                           "status_text = \"" + QByteArray(120, 'x') + "\"\ndigi_path = \"\"\n")});
-    EXPECT_EQ(write.status, kDone) << write.err.toStdString();
-    EXPECT_TRUE(write.err.contains(QString::fromLatin1(CodecMessages::kStatusTruncated.data())));
-    // No digipeaters leave room for 101 characters.
-    EXPECT_TRUE(write.out.contains("status_text = \"" + QString(101, 'x') + "\"\n"));
+        run({"write", file("long.toml", "status_text = \"" + QByteArray(95, 'x') + "\"\n")});
+    EXPECT_EQ(write.status, kBadInput);
+    EXPECT_TRUE(
+        write.err.contains("status_text is 95 characters long, but behind digi_path = "
+                           "\"WIDE3-3\" the tracker has room for 94"))
+        << write.err.toStdString();
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+    EXPECT_EQ(tracker.commandCount(), 3u);  // identify and two downloads, no upload
 }
 
 // Each kind of bad input: a message naming the file and what is wrong, exit status 2, and not
@@ -166,6 +170,14 @@ TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
         {{"write", file("quiet.toml", "quiet_time_ms = -5\n")}, "quiet_time_ms = -5 is out"},
         {{"write", file("digis.toml", "digi_path = \"A,B,C,D,E,F,G,H,I,J,K,L,M,N,O\"\n")},
          "digi_path has 15 digipeaters, but the tracker holds at most 14"},
+        // What the tracker would otherwise have stored as something else.
+        {{"write", file("call.toml", "callsign = \"TOOLONGCALL-16\"\n")},
+         "call.toml:1: callsign = \"TOOLONGCALL-16\" is not a station address"},
+        {{"write", file("path.toml", "digi_path = \"WIDE3-3X,WIDE1-1\"\n")}, "holds \"WIDE3-3X\""},
+        {{"write", file("longkeyup.toml", "keyup_delay_ms = 5000\n")}, "from 0 to 1700"},
+        {{"write", file("longquiet.toml", "quiet_time_ms = 99999\n")}, "from 0 to 6706"},
+        {{"write", file("status.toml", "status_text = \"" + QByteArray(102, 'x') + "\"\n")},
+         "status_text is 102 characters long"},
         {{"write", "--image", file("short.img", undecodable.left(127))},
          "short.img: an image file holds exactly 128 bytes, this one has 127"},
         {{"write", "--image", file("damaged.img", undecodable)},
