@@ -1,12 +1,17 @@
 // pelmoxctl run as a process, as a script would run it, against the simulated tracker: what it
 // prints, what the tracker ends up storing, and its exit status.
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <array>
+#include <csignal>
+#include <functional>
+#include <memory>
 
 #include "codec_messages.h"
 #include "config_image.h"
@@ -39,6 +44,18 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}) {
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// Waits for something the simulated tracker's thread does; false on timeout.
+bool eventually(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
 }
 
 QByteArray defaultImageBytes() {
@@ -221,14 +238,60 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     EXPECT_EQ(unverified.out, "");
 }
 
+// A tone with --for goes off after its time, or at once when Ctrl+C or a signal ends the program
+// early: either way the last tone command the tracker hears is stop.
+TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
+    const auto start = [&](const QStringList& arguments) {
+        auto process = std::make_unique<QProcess>();
+        // As from an interactive shell, whatever this test was started from ignores.
+        process->setChildProcessModifier([] {
+            for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+                ::signal(signal, SIG_DFL);
+        });
+        process->start(
+            PELMOXCTL_PATH,
+            QStringList{"--port", QString::fromStdString(tracker.devicePath())} + arguments);
+        return process;
+    };
+    const auto toneIs = [&](SimulatedTracker::Tone tone) {
+        return eventually([&] { return tracker.tone() == tone; }, 5000);
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    const auto timed = start({"tone", "1200", "--for", "1"});
+    EXPECT_TRUE(toneIs(SimulatedTracker::Tone::Tone1200));
+    ASSERT_TRUE(timed->waitForFinished(10'000));
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_EQ(timed->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(timed->exitCode(), kDone);
+    EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
+
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const auto signalled = start({"tone", "both", "--for", "600"});
+        ASSERT_TRUE(toneIs(SimulatedTracker::Tone::Both)) << signal;
+        ::kill(static_cast<pid_t>(signalled->processId()), signal);
+        ASSERT_TRUE(signalled->waitForFinished(10'000)) << signal;
+        EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off) << signal;
+        // Ended by the signal, so a script that runs it stops at Ctrl+C as well.
+        EXPECT_EQ(signalled->exitStatus(), QProcess::CrashExit) << signal;
+        EXPECT_EQ(signalled->readAllStandardError(),
+                  "pelmoxctl: stopped the tone early, as asked\n");
+    }
+}
+
 // A new process knows no speed: it finds the tracker first, so the tones go out at 2400 too.
 TEST_F(SlowTrackerTest, FindsTheTrackerByTheEnvironmentAndSendsTonesAtItsSpeed) {
     const QString port = QString::fromStdString(tracker.devicePath());
     const Outcome version = pelmoxctl({"version"}, port);
     EXPECT_EQ(version.status, kDone);
     EXPECT_EQ(version.out, QString::fromStdString(tracker.version()) + "\n");
-    EXPECT_EQ(pelmoxctl({"tone", "2200"}, port).status, kDone);
+    const Outcome tone = pelmoxctl({"tone", "2200"}, port);
+    EXPECT_EQ(tone.status, kDone);
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Tone2200);
+    EXPECT_EQ(tone.err,
+              "pelmoxctl: the tone stays on until 'pelmoxctl tone stop' (or use --for "
+              "SECONDS)\n");
     EXPECT_EQ(pelmoxctl({"tone", "stop"}, port).status, kDone);
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
 }
