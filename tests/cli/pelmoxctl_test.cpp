@@ -5,16 +5,15 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 #include <array>
 #include <csignal>
-#include <functional>
 #include <memory>
 
 #include "codec_messages.h"
 #include "config_image.h"
+#include "eventually.h"
 #include "simulated_tracker.h"
 #include "tracker_record.h"
 #include "worked_example.h"
@@ -44,18 +43,6 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}) {
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-// Waits for something the simulated tracker's thread does; false on timeout.
-bool eventually(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(10);
-    }
-    return true;
 }
 
 QByteArray defaultImageBytes() {
