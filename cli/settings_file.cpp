@@ -3,7 +3,6 @@
 #include <toml++/toml.h>
 #include <QFile>
 #include <cstdint>
-#include <limits>
 #include <sstream>
 
 #include "config_image.h"
@@ -22,7 +21,7 @@ namespace Text = SettingsFileText;
 enum class Kind {
     Address,  // one station address, at most `most` characters
     Path,     // a digipeater path, at most `most` characters
-    Status,   // the status beacon text, which must fit behind the path
+    Status,   // the status beacon text: at most the room the codec leaves behind the path
     Number,   // a whole number from `least` to `most`
     Station,  // a named kind of station, or a mode byte
 };
