@@ -24,7 +24,9 @@ inline constexpr std::string_view kDescription =
     "  write FILE                 store the settings of FILE; keys FILE lacks keep the\n"
     "                             tracker's values\n"
     "  write --image FILE         store an exact 128-byte image\n"
-    "  tone 1200|2200|both|stop   start or stop the test tones\n"
+    "  tone 1200|2200|both [--for SECONDS]\n"
+    "                             send a test tone, for SECONDS or until 'tone stop'\n"
+    "  tone stop                  stop the test tones\n"
     "  ports                      list the system's serial ports\n"
     "\n"
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
@@ -38,8 +40,10 @@ inline constexpr std::string_view kVersionHelp = "Show the program's version.";
 inline constexpr std::string_view kPortHelp = "The serial port of the tracker.";
 inline constexpr std::string_view kOutputHelp = "read: save the settings to FILE.";
 inline constexpr std::string_view kImageHelp = "read: also save the image; write: store it.";
+inline constexpr std::string_view kForHelp = "tone: keep the tone on SECONDS, then stop it.";
 inline constexpr std::string_view kDeviceValue = "DEVICE";
 inline constexpr std::string_view kFileValue = "FILE";
+inline constexpr std::string_view kSecondsValue = "SECONDS";
 
 inline constexpr std::string_view kVersionSynopsis = "pelmoxctl [--port DEVICE] version";
 inline constexpr std::string_view kReadSynopsis =
@@ -47,13 +51,15 @@ inline constexpr std::string_view kReadSynopsis =
 inline constexpr std::string_view kWriteSynopsis =
     "pelmoxctl [--port DEVICE] write FILE | write --image FILE";
 inline constexpr std::string_view kToneSynopsis =
-    "pelmoxctl [--port DEVICE] tone 1200|2200|both|stop";
+    "pelmoxctl [--port DEVICE] tone 1200|2200|both [--for SECONDS] | tone stop";
 inline constexpr std::string_view kPortsSynopsis = "pelmoxctl ports";
 
 inline constexpr std::string_view kNoCommand = "no command given";
 inline constexpr std::string_view kUnknownCommand = "unknown command '%1'";
 inline constexpr std::string_view kUsage = "usage: %1";
 inline constexpr std::string_view kTryHelp = "Try 'pelmoxctl --help' for more.";
+// tone --for: whole seconds from 1 to the most, given as %2.
+inline constexpr std::string_view kBadSeconds = "--for takes whole seconds from 1 to %2, not '%1'";
 
 // Without --port and PELMOX_PORT.
 inline constexpr std::string_view kPortVariable = "PELMOX_PORT";
@@ -76,6 +82,13 @@ inline constexpr std::string_view kImageFileDamaged =
 inline constexpr std::string_view kCannotRead = "%1: cannot read it: %2";
 inline constexpr std::string_view kCannotWrite = "%1: cannot write it: %2";
 inline constexpr std::string_view kStandardOutput = "standard output";
+
+// A tone started without --for, and the status line while one with it is on. A stop asked for
+// (Ctrl+C, a signal) ends it early.
+inline constexpr std::string_view kToneStaysOn =
+    "the tone stays on until 'pelmoxctl tone stop' (or use --for SECONDS)";
+inline constexpr std::string_view kToneCountdown = "Tone on, %1 s left (Ctrl+C stops it)";
+inline constexpr std::string_view kToneStoppedEarly = "stopped the tone early, as asked";
 
 // The steps of the progress line.
 inline constexpr std::string_view kFindingTracker = "Finding the tracker";

@@ -40,6 +40,10 @@ constexpr std::array kToneNames{
     ToneName{"stop", command_bytes::kToneOff},
 };
 
+// Setting the deviation takes minutes; an hour is plenty, and a slip of the finger (--for 6000
+// for 60) does not key the transmitter for hours.
+constexpr int kMostToneSeconds = 3600;
+
 Invocation invalid(const QString& problem) {
     Invocation invocation;
     invocation.text = problem;
@@ -72,7 +76,9 @@ Invocation parseCommandLine(const QStringList& arguments) {
                                     toQString(CliText::kFileValue));
     const QCommandLineOption image({"i", "image"}, toQString(CliText::kImageHelp),
                                    toQString(CliText::kFileValue));
-    parser.addOptions({help, version, port, output, image});
+    const QCommandLineOption toneFor("for", toQString(CliText::kForHelp),
+                                     toQString(CliText::kSecondsValue));
+    parser.addOptions({help, version, port, output, image, toneFor});
     parser.addPositionalArgument(toQString(CliText::kCommandArgument),
                                  toQString(CliText::kCommandArgumentHelp),
                                  toQString(CliText::kCommandArgumentSyntax));
@@ -110,8 +116,8 @@ Invocation parseCommandLine(const QStringList& arguments) {
         return count > 1 || (count == 1 && !takes);
     };
     if (misused(port, form->takesPort) || misused(output, form->takesOutput) ||
-        misused(image, form->takesImage) || words.size() < form->minArguments ||
-        words.size() > form->maxArguments) {
+        misused(image, form->takesImage) || misused(toneFor, form->command == Command::Tone) ||
+        words.size() < form->minArguments || words.size() > form->maxArguments) {
         return usageOf(*form);
     }
 
@@ -131,8 +137,20 @@ Invocation parseCommandLine(const QStringList& arguments) {
             break;
         case Command::Tone:
             invocation.toneCode = toneCode(words.front());
-            if (invocation.toneCode == 0)
+            if (invocation.toneCode == 0 ||
+                (invocation.toneCode == command_bytes::kToneOff && parser.isSet(toneFor))) {
                 return usageOf(*form);
+            }
+            if (parser.isSet(toneFor)) {
+                bool whole = false;
+                invocation.toneSeconds = parser.value(toneFor).toInt(&whole);
+                if (!whole || invocation.toneSeconds < 1 ||
+                    invocation.toneSeconds > kMostToneSeconds) {
+                    return invalid(toQString(CliText::kBadSeconds)
+                                       .arg(parser.value(toneFor))
+                                       .arg(kMostToneSeconds));
+                }
+            }
             break;
         default:
             break;

@@ -15,6 +15,7 @@ struct Invocation {
     QString image;                // read --image, write --image
     QString file;                 // write FILE
     char toneCode = 0;            // tone: the code the tracker knows
+    int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
     QString text;                 // the help text for Help, the usage error for Invalid
 };
 

@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "cli_messages.h"
+#include "command_bytes.h"
 #include "config_image.h"
+#include "countdown.h"
 #include "exchange_time.h"
 #include "image_file.h"
 #include "output_file.h"
@@ -16,6 +19,7 @@
 #include "qt_text.h"
 #include "settings_file.h"
 #include "stderr_console.h"
+#include "stop_request.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
 #include "tracker_units.h"
@@ -27,8 +31,6 @@ constexpr std::size_t kReplyBufferSize = 32;
 using Reply = std::array<char, kReplyBufferSize>;
 // A whole image, with room to spare for a tracker that sends more than it should.
 using ImageBuffer = std::array<std::uint8_t, exchange_time::kImageBuffer>;
-
-constexpr QChar kUnprintable = '?';
 
 using Step = ProgressDisplay::Step;
 
@@ -49,11 +51,7 @@ QString versionLine(const Reply& reply) {
     QString line = QString::fromLatin1(reply.data());
     while (!line.isEmpty() && line.back().isSpace())
         line.chop(1);
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control)
-            c = kUnprintable;
-    }
-    return line;
+    return printable(line);
 }
 
 bool findTracker(CTrackerLink& link, Reply& reply) {
@@ -142,13 +140,14 @@ ExitStatus write(const Invocation& invocation) {
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
 
-    // A complete file is encoded before the tracker is asked, so that its problems (and the
-    // notice of a status text cut short) come first; a partial one needs the tracker's own
-    // settings under it first.
+    // A complete file is encoded before the tracker is asked, so that its problems come first; a
+    // partial one needs the tracker's own settings under it first, and is refused before the
+    // write when its status text and the tracker's path (or the other way round) do not fit.
     CTrackerConfig record;
     ImageBuffer buffer{};
     const auto encode = [&] {
-        file->applyTo(record);
+        if (file->applyTo(record))
+            return true;
         keepReadBackSteps(record);
         return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
     };
@@ -208,15 +207,43 @@ ExitStatus writeImage(const Invocation& invocation) {
     return printStored(image, reply);
 }
 
+// A tone left on keys the transmitter after the program has ended: it blocks the channel for
+// everyone and may overheat the radio. So the time is waited out here, and the tone is switched
+// off at its end or as soon as a stop is asked for, even before the tone has started.
+ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
+    StopRequest stop;
+    Reply reply{};
+    if (findTracker(link, reply))
+        return ExitStatus::DeviceFailed;
+    // The tracker's tone command switches any tone off before it starts the new one, so a
+    // failed start leaves none on.
+    if (!stop.requested()) {
+        if (link.tone(code))
+            return ExitStatus::DeviceFailed;
+        countDown(time, toQString(CliText::kToneCountdown), stop);
+    }
+    if (link.tone(command_bytes::kToneOff))
+        return ExitStatus::DeviceFailed;
+    if (stop.requested()) {
+        StderrConsole::printLine(toQString(CliText::kToneStoppedEarly));
+        stop.endAsRequested();
+    }
+    return ExitStatus::Success;
+}
+
 // A new process knows no speed yet: the tracker is found first, and its tones go out at the
 // speed it answered at.
 ExitStatus tone(const Invocation& invocation) {
     CTrackerLink link;
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
+    if (invocation.toneSeconds > 0)
+        return toneFor(link, invocation.toneCode, std::chrono::seconds(invocation.toneSeconds));
     Reply reply{};
     if (findTracker(link, reply) || link.tone(invocation.toneCode))
         return ExitStatus::DeviceFailed;
+    if (invocation.toneCode != command_bytes::kToneOff)
+        StderrConsole::printLine(toQString(CliText::kToneStaysOn));
     return ExitStatus::Success;
 }
 

@@ -3,7 +3,6 @@
 #include <toml++/toml.h>
 #include <QFile>
 #include <cstdint>
-#include <limits>
 #include <sstream>
 
 #include "config_image.h"
@@ -11,15 +10,18 @@
 #include "qt_text.h"
 #include "settings_file_messages.h"
 #include "settings_keys.h"
+#include "station_address.h"
 #include "stderr_console.h"
+#include "tracker_units.h"
 
 namespace {
 
 namespace Text = SettingsFileText;
 
 enum class Kind {
-    Text,     // Latin-1 text, at most `most` characters
-    Path,     // a text that is a digipeater path, at most `most` characters
+    Address,  // one station address, at most `most` characters
+    Path,     // a digipeater path, at most `most` characters
+    Status,   // the status beacon text: at most the room the codec leaves behind the path
     Number,   // a whole number from `least` to `most`
     Station,  // a named kind of station, or a mode byte
 };
@@ -34,33 +36,39 @@ struct Setting {
     void (CTrackerConfig::*setText)(std::string_view);
 };
 
-constexpr std::int64_t kByte = 255;
-constexpr std::int64_t kTwoBytes = 65535;
-constexpr std::int64_t kAnyTime = std::numeric_limits<std::int32_t>::max();
-// The status text has no limit here: the codec cuts what the image has no room for, and says so.
-constexpr std::int64_t kAnyLength = std::numeric_limits<std::int64_t>::max();
+// The limits are what the image holds, as the codec builds it: anything beyond them the codec
+// would cut, clamp or narrow, and the tracker would store something nobody asked for.
+constexpr std::int64_t kByte = ConfigImage::kMostInOneByte;
 
 // In the order `read` writes them.
 constexpr std::array<Setting, SettingsFile::kKeyCount> kSettings{{
-    {SettingsKey::kCallsign, Kind::Text, 0, CTrackerConfig::kCallsignSize - 1, nullptr,
+    {SettingsKey::kCallsign, Kind::Address, 0, CTrackerConfig::kCallsignSize - 1, nullptr,
      &CTrackerConfig::callsign, &CTrackerConfig::setCallsign},
     {SettingsKey::kDigiPath, Kind::Path, 0, CTrackerConfig::kDigiPathSize - 1, nullptr,
      &CTrackerConfig::digiPath, &CTrackerConfig::setDigiPath},
-    {SettingsKey::kStatusText, Kind::Text, 0, kAnyLength, nullptr, &CTrackerConfig::statusText,
-     &CTrackerConfig::setStatusText},
+    {SettingsKey::kStatusText, Kind::Status, 0, CTrackerConfig::kStatusTextSize - 1, nullptr,
+     &CTrackerConfig::statusText, &CTrackerConfig::setStatusText},
     {SettingsKey::kStatusEvery, Kind::Number, 0, kByte, &CTrackerConfig::statusEvery, nullptr,
      nullptr},
     {SettingsKey::kStation, Kind::Station, 0, kByte, &CTrackerConfig::stationMode, nullptr,
      nullptr},
-    {SettingsKey::kKeyupDelay, Kind::Number, 0, kAnyTime, &CTrackerConfig::keyupDelayMs, nullptr,
-     nullptr},
-    {SettingsKey::kTransmitInterval, Kind::Number, 0, kTwoBytes, &CTrackerConfig::txIntervalSec,
-     nullptr, nullptr},
-    {SettingsKey::kQuietTime, Kind::Number, 0, kAnyTime, &CTrackerConfig::quietTimeMs, nullptr,
-     nullptr},
+    {SettingsKey::kKeyupDelay, Kind::Number, 0, TrackerUnits::kLongestKeyupDelayMs,
+     &CTrackerConfig::keyupDelayMs, nullptr, nullptr},
+    {SettingsKey::kTransmitInterval, Kind::Number, 0, ConfigImage::kMostInTwoBytes,
+     &CTrackerConfig::txIntervalSec, nullptr, nullptr},
+    {SettingsKey::kQuietTime, Kind::Number, 0, TrackerUnits::kLongestQuietTimeMs,
+     &CTrackerConfig::quietTimeMs, nullptr, nullptr},
     {SettingsKey::kCalibration, Kind::Number, 0, kByte, &CTrackerConfig::calibration, nullptr,
      nullptr},
 }};
+constexpr std::size_t indexOf(Kind kind) {
+    std::size_t i = 0;
+    while (i < kSettings.size() && kSettings[i].kind != kind)
+        ++i;
+    return i;
+}
+constexpr std::size_t kDigiPathIndex = indexOf(Kind::Path);
+constexpr std::size_t kStatusTextIndex = indexOf(Kind::Status);
 
 // Anything longer is not a settings file; refusing it keeps a stray device or huge file from
 // being read into memory whole.
@@ -114,6 +122,35 @@ bool latin1Of(const std::string& utf8, const QString& at, const Setting& setting
     return false;
 }
 
+QString addressRule() {
+    return q(Text::kAddressRule).arg(StationAddress::kNameLength).arg(StationAddress::kMaxSsid);
+}
+
+// The text as it stands in the file, on one line.
+QString shown(std::string_view latin1) {
+    return printable(QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size())));
+}
+
+// Addresses the tracker would store as something else are refused, as is a path it has no room
+// for; a path's length is checked last, as the record holds it.
+bool checkAddresses(const Setting& setting, std::string_view latin1, const QString& at) {
+    const QString key = q(setting.name);
+    if (setting.kind == Kind::Address && !StationAddress::isExact(latin1))
+        return reportProblem(q(Text::kNotAnAddress).arg(at, key, shown(latin1), addressRule()));
+    if (setting.kind != Kind::Path)
+        return false;
+    if (const auto inexact = firstInexactAddress(latin1)) {
+        return reportProblem(q(Text::kNotAnAddressInPath)
+                                 .arg(at, key, shown(latin1), shown(*inexact), addressRule()));
+    }
+    const std::size_t count = splitDigiPath(latin1).size();
+    if (count > ConfigImage::kMaxDigipeaters) {
+        return reportProblem(
+            q(Text::kTooManyDigipeaters).arg(at, key).arg(count).arg(ConfigImage::kMaxDigipeaters));
+    }
+    return false;
+}
+
 bool takeText(const Setting& setting, const toml::node& node, const QString& at,
               CTrackerConfig& values) {
     const QString key = q(setting.name);
@@ -121,19 +158,15 @@ bool takeText(const Setting& setting, const toml::node& node, const QString& at,
     if (value == nullptr)
         return reportProblem(q(Text::kNotText).arg(at, key));
     std::string latin1;
-    if (latin1Of(value->get(), at, setting, latin1))
+    if (latin1Of(value->get(), at, setting, latin1) || checkAddresses(setting, latin1, at))
         return true;
-    if (static_cast<std::int64_t>(latin1.size()) > setting.most)
-        return reportProblem(q(Text::kTooLong).arg(at, key).arg(latin1.size()).arg(setting.most));
-    if (setting.kind == Kind::Path) {
-        const std::size_t count = splitDigiPath(latin1).size();
-        if (count > ConfigImage::kMaxDigipeaters) {
-            return reportProblem(q(Text::kTooManyDigipeaters)
-                                     .arg(at, key)
-                                     .arg(count)
-                                     .arg(ConfigImage::kMaxDigipeaters));
-        }
-    }
+    // A status text never has more room than behind no path at all; the path it goes with is
+    // known only once the whole file, and perhaps the tracker, has been read.
+    const std::int64_t most = setting.kind == Kind::Status
+                                  ? static_cast<std::int64_t>(ConfigImage::statusRoom(0))
+                                  : setting.most;
+    if (static_cast<std::int64_t>(latin1.size()) > most)
+        return reportProblem(q(Text::kTooLong).arg(at, key).arg(latin1.size()).arg(most));
     (values.*setting.setText)(latin1);
     return false;
 }
@@ -188,8 +221,9 @@ bool take(const Setting& setting, const toml::node& node, const QString& at,
             return takeNumber(setting, node, at, values);
         case Kind::Station:
             return takeStation(setting, node, at, values);
-        case Kind::Text:
+        case Kind::Address:
         case Kind::Path:
+        case Kind::Status:
             break;
     }
     return takeText(setting, node, at, values);
@@ -237,7 +271,14 @@ std::optional<SettingsFile> SettingsFile::parse(std::string_view text, const QSt
         const auto index = static_cast<std::size_t>(setting - kSettings.data());
         if (take(*setting, node, at, file.values_))
             return std::nullopt;
-        file.given_[index] = true;
+        file.where_[index] = at;
+    }
+    // What the file alone tells: its status text behind its own path, or behind none.
+    if (file.given(kStatusTextIndex)) {
+        CTrackerConfig alone;
+        alone.setDigiPath({});
+        if (file.applyTo(alone))
+            return std::nullopt;
     }
     return file;
 }
@@ -249,23 +290,51 @@ bool SettingsFile::complete() const {
 QStringList SettingsFile::missingKeys() const {
     QStringList missing;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
-        if (!given_[i])
+        if (!given(i))
             missing << q(kSettings[i].name);
     }
     return missing;
 }
 
-void SettingsFile::applyTo(CTrackerConfig& record) const {
+bool SettingsFile::applyTo(CTrackerConfig& record) const {
+    CTrackerConfig applied = record;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         const Setting& setting = kSettings[i];
-        if (!given_[i])
+        if (!given(i))
             continue;
         if (setting.number != nullptr) {
-            record.*setting.number = values_.*setting.number;
+            applied.*setting.number = values_.*setting.number;
         } else {
-            (record.*setting.setText)((values_.*setting.text)());
+            (applied.*setting.setText)((values_.*setting.text)());
         }
     }
+    if (statusDoesNotFit(applied))
+        return true;
+    record = applied;
+    return false;
+}
+
+bool SettingsFile::statusDoesNotFit(const CTrackerConfig& record) const {
+    const std::string_view path = record.digiPath();
+    const std::size_t room = ConfigImage::statusRoom(splitDigiPath(path).size());
+    const std::size_t length = record.statusText().size();
+    // A tracker whose own text does not fit its own path is not the file's doing; the codec
+    // cuts it as the window would.
+    if (length <= room || (!given(kStatusTextIndex) && !given(kDigiPathIndex)))
+        return false;
+    if (given(kStatusTextIndex)) {
+        return reportProblem(q(Text::kStatusTooLong)
+                                 .arg(where_[kStatusTextIndex])
+                                 .arg(length)
+                                 .arg(shown(path))
+                                 .arg(room)
+                                 .arg(ConfigImage::statusRoom(0))
+                                 .arg(StationAddress::kFieldSize));
+    }
+    return reportProblem(q(Text::kNoRoomForTrackersStatus)
+                             .arg(where_[kDigiPathIndex], shown(path))
+                             .arg(room)
+                             .arg(length));
 }
 
 std::string settingsText(const CTrackerConfig& record, const QString& versionReply) {

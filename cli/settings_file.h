@@ -17,8 +17,9 @@ class SettingsFile {
     static constexpr std::size_t kKeyCount = 9;
 
     // Reads and checks a file. On a problem (the file cannot be read, is no TOML, has an unknown
-    // key, a value of the wrong type, a text the tracker cannot store, a number it cannot hold)
-    // reports it, naming the file, the key and what is allowed, and returns nothing.
+    // key, a value of the wrong type, a text or address the tracker cannot store, a number it
+    // cannot hold, a status text with no room behind the path) reports it, naming the file, the
+    // key and what is allowed, and returns nothing.
     static std::optional<SettingsFile> read(const QString& path);
     // The same for text already read; name stands for the file in messages.
     static std::optional<SettingsFile> parse(std::string_view text, const QString& name);
@@ -26,14 +27,20 @@ class SettingsFile {
     bool complete() const;
     // The keys the file lacks, in the order a full file has them.
     QStringList missingKeys() const;
-    // Sets the keys the file gives on the record and leaves the rest of it as it is.
-    void applyTo(CTrackerConfig& record) const;
+    // Sets the keys the file gives on the record and leaves the rest of it as it is. When the
+    // status text would then not fit behind the path (a partial file on the tracker's own
+    // settings) it reports that, leaves the record as it was and returns the failure mark.
+    [[nodiscard]] bool applyTo(CTrackerConfig& record) const;
 
   private:
     SettingsFile() = default;
 
+    bool given(std::size_t key) const { return !where_[key].isEmpty(); }
+    bool statusDoesNotFit(const CTrackerConfig& record) const;
+
     CTrackerConfig values_;
-    std::array<bool, kKeyCount> given_{};
+    // Where each key stands in the file ("backup.toml:3"); empty for a key the file lacks.
+    std::array<QString, kKeyCount> where_{};
 };
 
 // A whole settings file for the record: a comment naming the tracker's version reply, then every

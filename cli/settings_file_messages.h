@@ -27,6 +27,22 @@ inline constexpr std::string_view kTooLong =
     "%1: %2 is %3 characters long, but the tracker's settings hold at most %4";
 inline constexpr std::string_view kTooManyDigipeaters =
     "%1: %2 has %3 digipeaters, but the tracker holds at most %4";
+// An address the tracker would store as something else: the value, then the rule.
+inline constexpr std::string_view kNotAnAddress =
+    "%1: %2 = \"%3\" is not a station address the tracker can store (%4)";
+inline constexpr std::string_view kNotAnAddressInPath =
+    "%1: %2 = \"%3\" holds \"%4\", which is not a station address the tracker can store (%5)";
+inline constexpr std::string_view kAddressRule =
+    "up to %1 letters or digits, then optionally - and an SSID from 0 to %2";
+// A status text that would be cut: where it stands, its length, the path, the room behind it,
+// the room behind no path and what each digipeater takes of it.
+inline constexpr std::string_view kStatusTooLong =
+    "%1: status_text is %2 characters long, but behind digi_path = \"%3\" the tracker has room "
+    "for %4 (%5 characters, %6 fewer per digipeater)";
+// A file's path behind which the tracker's own status text would be cut.
+inline constexpr std::string_view kNoRoomForTrackersStatus =
+    "%1: digi_path = \"%2\" leaves room for %3 characters of status text, but the tracker's own "
+    "status_text is %4 characters long: give a shorter status_text too";
 inline constexpr std::string_view kBadStation =
     "%1: %2 must be \"%3\", \"%4\" or a mode byte from 0 to 255";
 

@@ -39,6 +39,10 @@ constexpr std::uint8_t kExtensionBit = 0x01;
 constexpr std::uint8_t kControlUnnumberedInfo = 0x03;
 constexpr std::uint8_t kProtocolNoLayer3 = 0xF0;
 constexpr std::uint8_t kStatusLead = 0x00;
+// Behind the address fields: control field, protocol identifier and the zero before the text.
+constexpr std::size_t kFrameClosingBytes = 3;
+// The destination and the source come before the digipeaters.
+constexpr std::size_t kAddressesBeforePath = 2;
 
 constexpr std::size_t kFieldSize = StationAddress::kFieldSize;
 constexpr std::size_t kPathLimit = CTrackerConfig::kDigiPathSize - 1;
@@ -46,12 +50,17 @@ constexpr std::string_view kBlankAddressShown = "(blank)";
 constexpr std::string_view kDroppedSeparator = ", ";
 
 std::uint8_t lowByte(std::int32_t value) {
-    return static_cast<std::uint8_t>(value & 0xFF);
+    return static_cast<std::uint8_t>(value & kMostInOneByte);
 }
 
 std::uint8_t secondByte(std::int32_t value) {
-    return static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> 8) & 0xFF);
+    return static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> 8) & kMostInOneByte);
 }
+
+constexpr std::size_t statusStart(std::size_t digipeaters) {
+    return kHeaderStart + (kAddressesBeforePath + digipeaters) * kFieldSize + kFrameClosingBytes;
+}
+static_assert(statusStart(kMaxDigipeaters) < kStatusEnd, "the longest path fits the image");
 
 bool reportBadDecodeSize(std::size_t length) {
     std::array<char, 48> text{};
@@ -82,6 +91,10 @@ std::string addressAt(std::span<const std::uint8_t> image, std::size_t offset) {
 }
 
 }  // namespace
+
+std::size_t statusRoom(std::size_t digipeaters) {
+    return digipeaters > kMaxDigipeaters ? 0 : kStatusEnd - statusStart(digipeaters);
+}
 
 std::size_t encode(const CTrackerConfig& config, std::span<std::uint8_t> out) {
     if (out.size() < kSize) {
@@ -122,16 +135,11 @@ std::size_t encode(const CTrackerConfig& config, std::span<std::uint8_t> out) {
     image[next++] = kStatusLead;
 
     image[kStatusOffsetAt] = static_cast<std::uint8_t>(next);
-    bool truncated = false;
-    for (const char c : config.statusText()) {
-        if (next < kStatusEnd) {
-            image[next++] = static_cast<std::uint8_t>(c);
-        } else {
-            truncated = true;
-        }
-    }
-    image[next] = 0;
-    if (truncated) {
+    const std::string_view status = config.statusText();
+    const std::string_view kept = status.substr(0, statusRoom(digipeaters.size()));
+    std::copy(kept.begin(), kept.end(), image.begin() + static_cast<std::ptrdiff_t>(next));
+    image[next + kept.size()] = 0;
+    if (kept.size() < status.size()) {
         informationBox(CodecMessages::kStatusTruncated, CodecMessages::kStatusTruncatedCaption);
     }
     return kSize;

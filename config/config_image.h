@@ -14,6 +14,14 @@ inline constexpr std::size_t kSize = 128;
 inline constexpr std::size_t kRefused = 1;
 // Digipeater fields the image has room for, with the frame's closing bytes and terminator.
 inline constexpr std::size_t kMaxDigipeaters = 14;
+// The largest numbers the image holds: calibration, station mode and status every are one
+// byte each, the transmit interval two. The encoder keeps the low bits of a larger number.
+inline constexpr std::int32_t kMostInOneByte = 0xFF;
+inline constexpr std::int32_t kMostInTwoBytes = 0xFFFF;
+
+// Characters of status text the image has room for behind a path of this many digipeaters:
+// 101 with none, 7 fewer for each. A longer text is cut.
+std::size_t statusRoom(std::size_t digipeaters);
 
 // Builds the image of the record into the first 128 bytes of out and returns 128; on refusal
 // shows the reason and returns kRefused. A too-long status text is cut, with a box, and the

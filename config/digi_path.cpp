@@ -24,6 +24,17 @@ std::vector<StationAddress> splitDigiPath(std::string_view path) {
     return addresses;
 }
 
+std::optional<std::string_view> firstInexactAddress(std::string_view path) {
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find(kSeparator, start), path.size());
+        const std::string_view element = path.substr(start, end - start);
+        if (!StationAddress::isExact(element))
+            return element;
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
 void appendToDigiPath(std::string& path, std::string_view address) {
     if (!path.empty()) {
         path += kSeparator;

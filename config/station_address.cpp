@@ -19,6 +19,8 @@ constexpr int kSsidOctetMask = 0xCF;
 // Any SSID text beyond this is out of range anyway; bounding the conversion keeps a long
 // digit string from overflowing.
 constexpr int kSsidConversionCap = 1000;
+// "-15" at most; more digits are a mistake even when they read as a small number.
+constexpr std::size_t kMostSsidDigits = 2;
 
 bool isAsciiAlnum(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -26,6 +28,10 @@ bool isAsciiAlnum(unsigned char c) {
 
 char toAsciiUpper(unsigned char c) {
     return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+}
+
+bool isAsciiDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
 }
 
 bool isConversionSpace(char c) {
@@ -81,6 +87,26 @@ StationAddress StationAddress::parse(std::string_view text) {
         address.ssid = (ssid >= 0 && ssid <= kMaxSsid) ? ssid : 0;
     }
     return address;
+}
+
+bool StationAddress::isExact(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlank);
+    if (first == std::string_view::npos)
+        return true;
+    text = text.substr(first, text.find_last_not_of(kBlank) + 1 - first);
+    const std::size_t dash = text.find(kSsidSeparator);
+    const std::string_view name = text.substr(0, dash);
+    const auto all = [](std::string_view part, bool (*is)(unsigned char)) {
+        return std::all_of(part.begin(), part.end(),
+                           [is](char c) { return is(static_cast<unsigned char>(c)); });
+    };
+    if (name.size() > kNameLength || !all(name, isAsciiAlnum))
+        return false;
+    if (dash == std::string_view::npos)
+        return true;
+    const std::string_view ssid = text.substr(dash + 1);
+    return !ssid.empty() && ssid.size() <= kMostSsidDigits && all(ssid, isAsciiDigit) &&
+           readSsidNumber(ssid) <= kMaxSsid;
 }
 
 std::string StationAddress::text() const {

@@ -19,6 +19,10 @@ struct StationAddress {
     // Reads one address from the start of text; stops at the first punctuation character.
     // The text ends at its first zero byte, as a terminated buffer would.
     static StationAddress parse(std::string_view text);
+    // True when parse() keeps all of the text, letter case and blanks around it aside: at most
+    // six letters or digits, then optionally a dash and an SSID from 0 to 15, and nothing more.
+    // An empty text is the blank address. Anything else parse() would cut, zero or stop short of.
+    static bool isExact(std::string_view text);
     // Canonical text: "NAME-SSID", or the bare name when the SSID is 0.
     std::string text() const;
     // The seven-byte field with the extension bit clear.

@@ -4,8 +4,7 @@ namespace TrackerUnits {
 
 namespace {
 
-constexpr double kHalfStep = 0.5;
-constexpr double kLargestStep = 255.0;
+constexpr double kLargestStep = kMostSteps;
 
 // Limits before converting: a huge double does not fit an int, and converting it would be
 // undefined.
@@ -19,11 +18,6 @@ std::uint8_t toSteps(std::int32_t ms, double offsetMs, float stepsPerMs) {
         return static_cast<std::uint8_t>(kLargestStep);
     }
     return static_cast<std::uint8_t>(steps);
-}
-
-std::int32_t fromSteps(std::uint8_t steps, float stepMs) {
-    return static_cast<std::int32_t>(static_cast<double>(steps) * static_cast<double>(stepMs) +
-                                     kHalfStep);
 }
 
 // Times below a read-back value that still encode to its step lie within one step of it.
@@ -50,14 +44,6 @@ std::uint8_t keyupDelayToSteps(std::int32_t ms) {
 
 std::uint8_t quietTimeToSteps(std::int32_t ms) {
     return toSteps(ms, kQuietOffsetMs, kQuietStepsPerMs);
-}
-
-std::int32_t keyupDelayFromSteps(std::uint8_t steps) {
-    return fromSteps(steps, kKeyupStepMs);
-}
-
-std::int32_t quietTimeFromSteps(std::uint8_t steps) {
-    return fromSteps(steps, kQuietStepMs);
 }
 
 std::int32_t keyupDelayToStore(std::int32_t ms) {

@@ -15,6 +15,7 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "busy_cursor.h"
+#include "command_bytes.h"
 #include "config_image.h"
 #include "control_ids.h"
 #include "field_validators.h"
@@ -47,10 +48,10 @@ struct ToneButton {
     char code;
 };
 constexpr std::array kToneButtons{
-    ToneButton{IDC_TONE_1200, '1'},
-    ToneButton{IDC_TONE_2200, '2'},
-    ToneButton{IDC_TONE_BOTH, '3'},
-    ToneButton{IDC_TONE_STOP, 'x'},
+    ToneButton{IDC_TONE_1200, command_bytes::kTone1200},
+    ToneButton{IDC_TONE_2200, command_bytes::kTone2200},
+    ToneButton{IDC_TONE_BOTH, command_bytes::kToneBoth},
+    ToneButton{IDC_TONE_STOP, command_bytes::kToneOff},
 };
 
 // Field widths in characters, so that the window grows with the desktop's font.
@@ -208,12 +209,14 @@ void CConfigDlg::recordToForm() {
 }
 
 void CConfigDlg::selectPort() {
-    const PortChoice choice =
-        choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString());
-    if (choice.deviceName.empty()) {
-        link_.setPortNumber(choice.portNumber);
+    usePort(choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString()));
+}
+
+void CConfigDlg::usePort(const PortChoice& port) {
+    if (port.deviceName.empty()) {
+        link_.setPortNumber(port.portNumber);
     } else {
-        link_.setDeviceName(choice.deviceName);
+        link_.setDeviceName(port.deviceName);
     }
 }
 
@@ -275,7 +278,27 @@ void CConfigDlg::toneTest(char code) {
         informationBox(WindowText::kCalibrationWarning, WindowText::kCalibrationCaption);
     }
     const BusyCursor busy;
-    link_.tone(code);
+    const PortChoice port{link_.portNumber(), link_.deviceName()};
+    if (link_.tone(code))
+        return;
+    if (code == command_bytes::kToneOff) {
+        toneOn_.reset();
+    } else {
+        toneOn_ = ToneOn{port, link_.baudRate()};
+    }
+}
+
+void CConfigDlg::done(int result) {
+    // Stopped where it was started, whatever the port box shows now; no calibration warning,
+    // which is about the tones to come.
+    if (toneOn_) {
+        usePort(toneOn_->port);
+        link_.setBaudRate(toneOn_->baud);
+        const BusyCursor busy;
+        if (!link_.tone(command_bytes::kToneOff))
+            toneOn_.reset();
+    }
+    QDialog::done(result);
 }
 
 void CConfigDlg::peetClicked() {

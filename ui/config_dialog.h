@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
 
+#include "port_choice.h"
 #include "port_combo_box.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
@@ -31,6 +33,10 @@ class CConfigDlg : public QDialog {
     void showAbout();
 
   protected:
+    // Exit, Escape and the close box all end here. A tone the window started and has not
+    // stopped is stopped first, as "Stop Sending" does: a transmitter left keyed after the
+    // program has ended blocks the channel for everyone and may overheat the radio.
+    void done(int result) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
 #ifdef Q_OS_WIN
@@ -46,6 +52,7 @@ class CConfigDlg : public QDialog {
     void formToRecord();
     void recordToForm();
     void selectPort();
+    void usePort(const PortChoice& port);
 
     void readVersion();
     void readConfiguration();
@@ -57,4 +64,10 @@ class CConfigDlg : public QDialog {
     std::unique_ptr<Ui::ConfigDialog> ui_;
     CTrackerConfig config_;
     CTrackerLink link_;
+    // Where a tone the window started is still on: the port and the speed it went out at.
+    struct ToneOn {
+        PortChoice port;
+        int baud;
+    };
+    std::optional<ToneOn> toneOn_;
 };

@@ -1,15 +1,19 @@
 // pelmoxctl run as a process, as a script would run it, against the simulated tracker: what it
 // prints, what the tracker ends up storing, and its exit status.
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
+#include <csignal>
+#include <memory>
 
 #include "codec_messages.h"
 #include "config_image.h"
+#include "eventually.h"
 #include "simulated_tracker.h"
 #include "tracker_record.h"
 #include "worked_example.h"
@@ -134,14 +138,18 @@ TEST_F(PelmoxctlTest, PartialFileChangesOnlyItsKeys) {
         << write.err.toStdString();
 }
 
-TEST_F(PelmoxctlTest, OverlongStatusTextIsCutWithTheWindowsNoticeAndWritten) {
+// A status text is checked against the path it will go out with, here the tracker's own: it is
+// read, and nothing is written.
+TEST_F(PelmoxctlTest, StatusTextWithNoRoomBehindTheTrackersPathIsRefusedBeforeTheWrite) {
     const Outcome write =
-        run({"write", file("long.toml",
-                           "status_text = \"" + QByteArray(120, 'x') + "\"\ndigi_path = \"\"\n")});
-    EXPECT_EQ(write.status, kDone) << write.err.toStdString();
-    EXPECT_TRUE(write.err.contains(QString::fromLatin1(CodecMessages::kStatusTruncated.data())));
-    // No digipeaters leave room for 101 characters.
-    EXPECT_TRUE(write.out.contains("status_text = \"" + QString(101, 'x') + "\"\n"));
+        run({"write", file("long.toml", "status_text = \"" + QByteArray(95, 'x') + "\"\n")});
+    EXPECT_EQ(write.status, kBadInput);
+    EXPECT_TRUE(
+        write.err.contains("status_text is 95 characters long, but behind digi_path = "
+                           "\"WIDE3-3\" the tracker has room for 94"))
+        << write.err.toStdString();
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+    EXPECT_EQ(tracker.commandCount(), 3u);  // identify and two downloads, no upload
 }
 
 // Each kind of bad input: a message naming the file and what is wrong, exit status 2, and not
@@ -166,6 +174,14 @@ TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
         {{"write", file("quiet.toml", "quiet_time_ms = -5\n")}, "quiet_time_ms = -5 is out"},
         {{"write", file("digis.toml", "digi_path = \"A,B,C,D,E,F,G,H,I,J,K,L,M,N,O\"\n")},
          "digi_path has 15 digipeaters, but the tracker holds at most 14"},
+        // What the tracker would otherwise have stored as something else.
+        {{"write", file("call.toml", "callsign = \"TOOLONGCALL-16\"\n")},
+         "call.toml:1: callsign = \"TOOLONGCALL-16\" is not a station address"},
+        {{"write", file("path.toml", "digi_path = \"WIDE3-3X,WIDE1-1\"\n")}, "holds \"WIDE3-3X\""},
+        {{"write", file("longkeyup.toml", "keyup_delay_ms = 5000\n")}, "from 0 to 1700"},
+        {{"write", file("longquiet.toml", "quiet_time_ms = 99999\n")}, "from 0 to 6706"},
+        {{"write", file("status.toml", "status_text = \"" + QByteArray(102, 'x') + "\"\n")},
+         "status_text is 102 characters long"},
         {{"write", "--image", file("short.img", undecodable.left(127))},
          "short.img: an image file holds exactly 128 bytes, this one has 127"},
         {{"write", "--image", file("damaged.img", undecodable)},
@@ -209,14 +225,60 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     EXPECT_EQ(unverified.out, "");
 }
 
+// A tone with --for goes off after its time, or at once when Ctrl+C or a signal ends the program
+// early: either way the last tone command the tracker hears is stop.
+TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
+    const auto start = [&](const QStringList& arguments) {
+        auto process = std::make_unique<QProcess>();
+        // As from an interactive shell, whatever this test was started from ignores.
+        process->setChildProcessModifier([] {
+            for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+                ::signal(signal, SIG_DFL);
+        });
+        process->start(
+            PELMOXCTL_PATH,
+            QStringList{"--port", QString::fromStdString(tracker.devicePath())} + arguments);
+        return process;
+    };
+    const auto toneIs = [&](SimulatedTracker::Tone tone) {
+        return eventually([&] { return tracker.tone() == tone; }, 5000);
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    const auto timed = start({"tone", "1200", "--for", "1"});
+    EXPECT_TRUE(toneIs(SimulatedTracker::Tone::Tone1200));
+    ASSERT_TRUE(timed->waitForFinished(10'000));
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_EQ(timed->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(timed->exitCode(), kDone);
+    EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
+
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const auto signalled = start({"tone", "both", "--for", "600"});
+        ASSERT_TRUE(toneIs(SimulatedTracker::Tone::Both)) << signal;
+        ::kill(static_cast<pid_t>(signalled->processId()), signal);
+        ASSERT_TRUE(signalled->waitForFinished(10'000)) << signal;
+        EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off) << signal;
+        // Ended by the signal, so a script that runs it stops at Ctrl+C as well.
+        EXPECT_EQ(signalled->exitStatus(), QProcess::CrashExit) << signal;
+        EXPECT_EQ(signalled->readAllStandardError(),
+                  "pelmoxctl: stopped the tone early, as asked\n");
+    }
+}
+
 // A new process knows no speed: it finds the tracker first, so the tones go out at 2400 too.
 TEST_F(SlowTrackerTest, FindsTheTrackerByTheEnvironmentAndSendsTonesAtItsSpeed) {
     const QString port = QString::fromStdString(tracker.devicePath());
     const Outcome version = pelmoxctl({"version"}, port);
     EXPECT_EQ(version.status, kDone);
     EXPECT_EQ(version.out, QString::fromStdString(tracker.version()) + "\n");
-    EXPECT_EQ(pelmoxctl({"tone", "2200"}, port).status, kDone);
+    const Outcome tone = pelmoxctl({"tone", "2200"}, port);
+    EXPECT_EQ(tone.status, kDone);
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Tone2200);
+    EXPECT_EQ(tone.err,
+              "pelmoxctl: the tone stays on until 'pelmoxctl tone stop' (or use --for "
+              "SECONDS)\n");
     EXPECT_EQ(pelmoxctl({"tone", "stop"}, port).status, kDone);
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
 }

@@ -1,6 +1,6 @@
 // Feeds arbitrary text to the address parser, the normaliser and the path encoder: names
 // stay six upper-case alphanumerics padded with blanks, SSIDs stay in range, canonical text
-// is a fixed point, and any path either fits the image or is refused.
+// is a fixed point and exact, and any path either fits the image or is refused.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -29,6 +29,8 @@ void checkAddress(const StationAddress& address) {
     const std::string text = address.text();
     FUZZ_CHECK(text.size() <= 9);
     FUZZ_CHECK(normaliseAddress(text) == text);
+    // What a tracker reports is taken back as it is, so a backup always restores.
+    FUZZ_CHECK(StationAddress::isExact(text));
     const auto field = address.field();
     FUZZ_CHECK((field[StationAddress::kNameLength] & 0x01) == 0);
     FUZZ_CHECK(decodeAddressField(field) == text);

@@ -2,6 +2,7 @@
 // one to five seconds by design, so each test makes only the round trips it needs.
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "config_image.h"
 #include "simulated_tracker.h"
@@ -128,6 +129,44 @@ TEST_F(WindowWithTracker, FifteenDigipeatersAreRefusedWithoutTouchingTheTracker)
     EXPECT_EQ(boxes.boxes[0].kind, BoxKind::Error);
     EXPECT_EQ(tracker.image(), before);
     EXPECT_EQ(text(IDC_DIGIPATH), "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O");  // left for the user to mend
+}
+
+// Every way of closing the window stops a tone it left on, on the port the tone went out on;
+// with no tone on, closing sends nothing.
+TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
+    const std::function<void()> closings[] = {
+        [&] { click(IDC_EXIT); },
+        [&] { QTest::keyClick(&window, Qt::Key_Escape); },
+        [&] { window.close(); },
+    };
+    for (const auto& close : closings) {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        choosePort(tracker.devicePath());
+        click(IDC_TONE_1200);
+        ASSERT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Tone1200; }));
+        // Another command since, on no port at all.
+        choosePort("");
+        click(IDC_READ_VERSION);
+        boxes.clear();
+        close();
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Off; }));
+    }
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    choosePort(tracker.devicePath());
+    click(IDC_TONE_2200);
+    click(IDC_TONE_STOP);
+    const std::size_t commands = tracker.commandCount();
+    click(IDC_EXIT);
+    EXPECT_FALSE(window.isVisible());
+    // The tracker answers in order, so once it has answered this, it has heard all before it.
+    std::array<char, 32> reply{};
+    ASSERT_FALSE(window.link().identify(reply));
+    EXPECT_EQ(tracker.commandCount(), commands + 1);
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(WindowWithTracker, DisagreeingDownloadsShowReadFailedAndKeepTheFields) {

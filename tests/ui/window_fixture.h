@@ -7,16 +7,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "box_recorder.h"
 #include "config_dialog.h"
 #include "control_ids.h"
+#include "eventually.h"
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -38,18 +37,6 @@ class WindowTest : public ::testing::Test {
     void click(ControlId id) { QTest::mouseClick(control<QAbstractButton>(id), Qt::LeftButton); }
     void choosePort(const std::string& name) {
         control<QComboBox>(IDC_COMPORT)->setEditText(QString::fromStdString(name));
-    }
-
-    // Waits for something another thread (the simulated tracker) does; false on timeout.
-    static bool eventually(const std::function<bool()>& condition, int timeoutMs = 2000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition()) {
-            if (clock.elapsed() > timeoutMs)
-                return false;
-            QTest::qWait(10);
-        }
-        return true;
     }
 
     BoxRecorder boxes;

@@ -1,0 +1,23 @@
+#include "countdown.h"
+
+#include "stderr_console.h"
+#include "stop_request.h"
+
+bool countDown(std::chrono::seconds time, const QString& label, StopRequest& stop) {
+    using namespace std::chrono;
+    const bool shown = StderrConsole::isTerminal();
+    // Against the clock rather than by adding up waits, so a busy machine makes it no longer.
+    const steady_clock::time_point end = steady_clock::now() + time;
+    bool stopped = false;
+    for (auto left = end - steady_clock::now(); left > left.zero() && !stopped;
+         left = end - steady_clock::now()) {
+        const seconds shownLeft = ceil<seconds>(left);
+        if (shown)
+            StderrConsole::showStatus(label.arg(shownLeft.count()));
+        // Until the number shown changes.
+        stopped = stop.waitFor(ceil<milliseconds>(left - (shownLeft - seconds(1))));
+    }
+    if (shown)
+        StderrConsole::showStatus({});
+    return stopped;
+}

@@ -1,0 +1,26 @@
+// A request to stop from outside: Ctrl+C, or a signal that would end the program (SIGINT,
+// SIGTERM, SIGHUP; on Windows Ctrl+C, Ctrl+Break and closing the console). While a StopRequest
+// lives these no longer end the program at once: they are noted and wake a wait, so that a
+// command can put the tracker right (switch a tone off) before the program ends. A signal the
+// program was started with ignored (nohup, a background job) stays ignored. The signal handling
+// is the process's own, so there is one StopRequest at a time.
+#pragma once
+
+#include <chrono>
+
+class StopRequest {
+  public:
+    StopRequest();
+    // Gives the signals back their earlier handling; a stop noted and not acted on is dropped.
+    ~StopRequest();
+    StopRequest(const StopRequest&) = delete;
+    StopRequest& operator=(const StopRequest&) = delete;
+
+    // Waits until the time is up or a stop is asked for; true when one has been, now or before.
+    bool waitFor(std::chrono::milliseconds time);
+    bool requested() const;
+
+    // After a stop was asked for and the command has put things right: ends the program as the
+    // signal would have (the shell sees the signal, so a script stops at Ctrl+C too).
+    [[noreturn]] void endAsRequested();
+};
