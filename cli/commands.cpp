@@ -11,11 +11,14 @@
 #include "exchange_time.h"
 #include "image_file.h"
 #include "output_file.h"
+#include "port_details.h"
+#include "port_report.h"
 #include "port_selection.h"
 #include "progress_display.h"
 #include "qt_text.h"
 #include "settings_file.h"
 #include "stderr_console.h"
+#include "stderr_presenter.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
 #include "tracker_units.h"
@@ -78,6 +81,15 @@ void keepReadBackSteps(CTrackerConfig& record) {
     record.quietTimeMs = TrackerUnits::quietTimeToStore(record.quietTimeMs);
 }
 
+// The image a write of the file stores over the record (the tracker's settings, or defaults for a
+// complete file): the file's keys set on it, and encoded with the codec's checks and notices.
+// Failure mark when the codec refuses it.
+bool encodeForWrite(const SettingsFile& file, CTrackerConfig& record, ImageBuffer& buffer) {
+    file.applyTo(record);
+    keepReadBackSteps(record);
+    return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
+}
+
 bool printLines(const QStringList& lines) {
     QByteArray text;
     for (const QString& line : lines)
@@ -91,6 +103,7 @@ ExitStatus outputStatus(bool failed) {
 
 ExitStatus version(const Invocation& invocation) {
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     Reply reply{};
@@ -101,6 +114,7 @@ ExitStatus version(const Invocation& invocation) {
 
 ExitStatus read(const Invocation& invocation) {
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     OutputFile settingsOut(invocation.output);
@@ -139,6 +153,7 @@ ExitStatus write(const Invocation& invocation) {
     if (!file)
         return ExitStatus::BadInput;
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
 
@@ -147,13 +162,8 @@ ExitStatus write(const Invocation& invocation) {
     // settings under it first.
     CTrackerConfig record;
     ImageBuffer buffer{};
-    const auto encode = [&] {
-        file->applyTo(record);
-        keepReadBackSteps(record);
-        return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
-    };
     const bool partial = !file->complete();
-    if (!partial && encode())
+    if (!partial && encodeForWrite(*file, record, buffer))
         return ExitStatus::BadInput;
 
     const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
@@ -169,7 +179,7 @@ ExitStatus write(const Invocation& invocation) {
             if (readSettings(link, record, current))
                 return ExitStatus::DeviceFailed;
             progress.advance();
-            if (encode())
+            if (encodeForWrite(*file, record, buffer))
                 return ExitStatus::BadInput;
         }
         if (link.writeImageVerified(written))
@@ -193,6 +203,7 @@ ExitStatus writeImage(const Invocation& invocation) {
         return ExitStatus::BadInput;
     }
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
 
@@ -208,10 +219,58 @@ ExitStatus writeImage(const Invocation& invocation) {
     return printStored(image, reply);
 }
 
+// The tracker's settings against a file's, as a write of the file would store them: the same
+// checks and rounding, nothing sent but the read. Only the keys the file gives are compared.
+ExitStatus diff(const Invocation& invocation) {
+    const std::optional<SettingsFile> file = SettingsFile::read(invocation.file);
+    if (!file)
+        return ExitStatus::BadInput;
+    CTrackerLink link;
+    const LinkFailureLines failureLines(link);
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+
+    Reply reply{};
+    CTrackerConfig tracker;
+    ImageBytes image{};
+    {
+        ProgressDisplay progress({findingStep(), readingStep()});
+        if (findTracker(link, reply))
+            return ExitStatus::DeviceFailed;
+        progress.advance();
+        if (readSettings(link, tracker, image))
+            return ExitStatus::DeviceFailed;
+    }
+    CTrackerConfig written = tracker;
+    ImageBuffer buffer{};
+    CTrackerConfig stored;
+    if (encodeForWrite(*file, written, buffer) ||
+        ConfigImage::decode(stored, std::span(buffer).first(ConfigImage::kSize))) {
+        return ExitStatus::BadInput;
+    }
+
+    const QStringList notGiven = file->missingKeys();
+    const std::vector<SettingsValue> has = settingsValues(tracker);
+    const std::vector<SettingsValue> wants = settingsValues(stored);
+    QStringList differences;
+    for (std::size_t i = 0; i < has.size(); ++i) {
+        const QString key = QString::fromStdString(has[i].key);
+        if (notGiven.contains(key) || has[i].value == wants[i].value)
+            continue;
+        differences << toQString(CliText::kDifference)
+                           .arg(key, QString::fromStdString(has[i].value),
+                                QString::fromStdString(wants[i].value));
+    }
+    if (differences.isEmpty())
+        return ExitStatus::Success;
+    return printLines(differences) ? ExitStatus::BadInput : ExitStatus::Differs;
+}
+
 // A new process knows no speed yet: the tracker is found first, and its tones go out at the
 // speed it answered at.
 ExitStatus tone(const Invocation& invocation) {
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     Reply reply{};
@@ -241,8 +300,10 @@ ExitStatus runCommand(const Invocation& invocation) {
             return invocation.image.isEmpty() ? write(invocation) : writeImage(invocation);
         case Command::Tone:
             return tone(invocation);
+        case Command::Diff:
+            return diff(invocation);
         case Command::Ports:
-            return outputStatus(printLines(systemPortNames()));
+            return outputStatus(printLines(portListing(systemPortDetails())));
     }
     return ExitStatus::BadInput;
 }
