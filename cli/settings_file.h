@@ -41,6 +41,8 @@ class SettingsFile {
 struct SettingsValue {
     std::string key;
     std::string value;
+
+    friend bool operator==(const SettingsValue&, const SettingsValue&) = default;
 };
 
 // Every key for the record, with its value, in a fixed order. Station modes 128 and 64 are
