@@ -31,6 +31,7 @@ TEST(PortReport, ReasonNamesTheHolderOrGivesTheSystemsWords) {
               "/dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)");
 }
 
+#ifndef _WIN32
 // Joining the device's group helps only when that group may read and write it.
 TEST(PortReport, PermissionDeniedNamesTheGroupOnlyWhenJoiningItWouldHelp) {
     QTemporaryDir dir;
@@ -46,6 +47,7 @@ TEST(PortReport, PermissionDeniedNamesTheGroupOnlyWhenJoiningItWouldHelp) {
                                               QFileInfo(device).group() +
                                               " group, then log in again)");
 }
+#endif
 
 TEST(PortReport, ListingGivesEachPortOnOneLineWithWhatIsKnown) {
     const PortDetails ports[] = {
