@@ -74,6 +74,16 @@ bool readSettings(CTrackerLink& link, CTrackerConfig& record, ImageBytes& image)
     return false;
 }
 
+// The tracker found and its settings read, showing the progress of both steps.
+bool findAndReadSettings(CTrackerLink& link, Reply& reply, CTrackerConfig& record,
+                         ImageBytes& image) {
+    ProgressDisplay progress({findingStep(), readingStep()});
+    if (findTracker(link, reply))
+        return true;
+    progress.advance();
+    return readSettings(link, record, image);
+}
+
 // A keyup delay or quiet time as the tracker reports it stores the very step it came from, so
 // a backup restores, and a key a partial file lacks stays, exactly as the tracker had it.
 void keepReadBackSteps(CTrackerConfig& record) {
@@ -125,14 +135,8 @@ ExitStatus read(const Invocation& invocation) {
     Reply reply{};
     CTrackerConfig record;
     ImageBytes image{};
-    {
-        ProgressDisplay progress({findingStep(), readingStep()});
-        if (findTracker(link, reply))
-            return ExitStatus::DeviceFailed;
-        progress.advance();
-        if (readSettings(link, record, image))
-            return ExitStatus::DeviceFailed;
-    }
+    if (findAndReadSettings(link, reply, record, image))
+        return ExitStatus::DeviceFailed;
     if (!invocation.image.isEmpty() &&
         imageOut.commit(QByteArrayView(image.data(), static_cast<qsizetype>(image.size())))) {
         return ExitStatus::BadInput;
@@ -233,14 +237,8 @@ ExitStatus diff(const Invocation& invocation) {
     Reply reply{};
     CTrackerConfig tracker;
     ImageBytes image{};
-    {
-        ProgressDisplay progress({findingStep(), readingStep()});
-        if (findTracker(link, reply))
-            return ExitStatus::DeviceFailed;
-        progress.advance();
-        if (readSettings(link, tracker, image))
-            return ExitStatus::DeviceFailed;
-    }
+    if (findAndReadSettings(link, reply, tracker, image))
+        return ExitStatus::DeviceFailed;
     CTrackerConfig written = tracker;
     ImageBuffer buffer{};
     CTrackerConfig stored;

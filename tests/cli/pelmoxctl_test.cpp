@@ -39,6 +39,15 @@ QString thisProcess() {
            " (pid " + QString::number(::getpid()) + ")";
 }
 
+// Where a UUCP lock file for the device goes: the first lock directory this test may write.
+std::string lockPathFor(const std::string& device) {
+    for (const std::string& directory : uucp_lock::lockDirectories()) {
+        if (::access(directory.c_str(), W_OK) == 0)
+            return directory + "/" + uucp_lock::lockFileName(device);
+    }
+    return {};
+}
+
 QString refusal(const QString& device, const QString& reason) {
     return "pelmoxctl: " + device + ": Count not aquire Com Port: " + reason +
            "\npelmoxctl: Pelmox Not Found\n";
@@ -275,18 +284,36 @@ TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
     expectRefused(device(), "in use by " + thisProcess());
     ::close(held);
 
-    std::string lock;
-    for (const std::string& directory : uucp_lock::lockDirectories()) {
-        if (::access(directory.c_str(), W_OK) == 0) {
-            lock = directory + "/" + uucp_lock::lockFileName(tracker.devicePath());
-            break;
-        }
-    }
+    const std::string lock = lockPathFor(tracker.devicePath());
     ASSERT_FALSE(lock.empty());
     std::ofstream(lock) << "     " << ::getpid() << "\n";
     expectRefused(device(), "in use by " + thisProcess());
     ::unlink(lock.c_str());
     EXPECT_EQ(tracker.commandCount(), 0u);
+}
+
+// The system's own ports, as this machine has them: one that a UUCP lock file says this test
+// program holds is marked, with the holder. The device itself is never opened, and a lock
+// already there is left alone.
+TEST(PortsTest, MarksAPortAnotherProgramHolds) {
+    const Outcome before = pelmoxctl({"ports"});
+    ASSERT_EQ(before.status, kDone);
+    const QStringList lines = before.out.split('\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty() || lines.front().contains("in-use-by="))
+        GTEST_SKIP() << "no free serial port here to mark";
+    const QString name = lines.front().section(' ', 0, 0);
+    const std::string lock = lockPathFor(name.toStdString());
+    const int created = ::open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (created < 0)
+        GTEST_SKIP() << "cannot lock " << name.toStdString() << " here";
+    const std::string pid = "      " + std::to_string(::getpid()) + "\n";
+    const bool written = ::write(created, pid.data(), pid.size()) == ssize_t(pid.size());
+    ::close(created);
+    const Outcome after = pelmoxctl({"ports"});
+    ::unlink(lock.c_str());
+    ASSERT_TRUE(written);
+    EXPECT_EQ(after.out.split('\n', Qt::SkipEmptyParts).front(),
+              lines.front() + " in-use-by=\"" + thisProcess() + "\"");
 }
 
 // A pseudo-terminal stands in for a serial device that belongs to root and its group.
