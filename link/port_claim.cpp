@@ -25,13 +25,14 @@ std::string devicePath(std::string_view device) {
     return std::string(kDeviceDirectory) + std::string(device);
 }
 
-PortFailure inUse(PortHolder holder) {
-    return {{}, PortFailure::Cause::InUse, {}, std::move(holder)};
+PortFailure inUse(const std::string& path, PortHolder holder) {
+    return {path, PortFailure::Cause::InUse, {}, std::move(holder)};
 }
 
 // A refused open or lock, in the system's words.
-PortFailure systemFailure(int error) {
-    PortFailure failure{{}, PortFailure::Cause::Other, std::generic_category().message(error), {}};
+PortFailure systemFailure(const std::string& path, int error) {
+    PortFailure failure{
+        path, PortFailure::Cause::Other, std::generic_category().message(error), {}};
     if (error == EACCES || error == EPERM) {
         failure.cause = PortFailure::Cause::NoAccess;
     } else if (error == EBUSY) {
@@ -58,20 +59,20 @@ std::optional<PortFailure> PortClaim::acquire(std::string_view device) {
     release();
     const std::string path = devicePath(device);
     if (const std::optional<pid_t> pid = uucp_lock::liveLockHolder(path))
-        return inUse(port_holder::holderWithPid(*pid));
+        return inUse(path, port_holder::holderWithPid(*pid));
 
     // A descriptor of our own carries the flock, so the port that talks is opened only once no
     // other program holds the device: opening it would change that program's line settings.
     // Non-blocking, so the open does not wait for a modem's carrier.
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return systemFailure(errno);
+        return systemFailure(path, errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error != EWOULDBLOCK)
-            return systemFailure(error);
-        return inUse(port_holder::flockHolder(path).value_or(PortHolder{}));
+            return systemFailure(path, error);
+        return inUse(path, port_holder::flockHolder(path).value_or(PortHolder{}));
     }
     descriptor_ = fd;
     return std::nullopt;

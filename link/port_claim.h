@@ -19,7 +19,7 @@ class PortClaim {
 
     // Claims the device named as the link names it ("/dev/ttyUSB0", "ttyUSB0", "COM3").
     // Nothing when the claim is held; otherwise why not (another program has the device, or it
-    // cannot be opened), without a device name and without telling the user.
+    // cannot be opened), naming the device by its path, without telling the user.
     std::optional<PortFailure> acquire(std::string_view device);
     // Gives the claim up; nothing when none is held.
     void release();

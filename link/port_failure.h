@@ -19,7 +19,7 @@ struct PortFailure {
         Other,     // anything else: no such device, or whatever the system reports
     };
 
-    std::string device;  // the device as the link opens it ("/dev/ttyUSB0", "COM7")
+    std::string device;  // its path, or on Windows its name ("/dev/ttyUSB0", "COM7")
     Cause cause = Cause::Other;
     std::string systemText;  // the system's own words, when it gave any ("Permission denied")
     PortHolder holder;       // who has it, for InUse

@@ -66,7 +66,6 @@ bool CTrackerLink::open() {
 
     // Another program's port is left alone before anything touches the line.
     if (std::optional<PortFailure> failure = claim_.acquire(device)) {
-        failure->device = device;
         portFailure_ = std::move(failure);
         return errorBox(link_message::kCannotAcquirePort);
     }

@@ -217,6 +217,8 @@ TEST_P(OpenFailureTest, ShowsItsMessageOnce) {
               std::vector<RecordedBox>{BoxRecorder::error(std::string(GetParam().message))});
     EXPECT_EQ(link.portFailure() ? std::optional(link.portFailure()->systemText) : std::nullopt,
               GetParam().reason);
+    // Named by the path that was tried, so that the user sees where a bare name was looked for.
+    EXPECT_TRUE(!link.portFailure() || link.portFailure()->device.starts_with('/'));
 }
 
 std::string regularFile() {
@@ -234,6 +236,8 @@ std::string regularFile() {
 INSTANTIATE_TEST_SUITE_P(
     Devices, OpenFailureTest,
     ::testing::Values(OpenFailure{"missing", "/dev/pelmox-no-such-port", msg::kCannotAcquirePort,
+                                  "No such file or directory"},
+                      OpenFailure{"bare", "pelmox-no-such-port", msg::kCannotAcquirePort,
                                   "No such file or directory"},
                       OpenFailure{"null", "/dev/null", msg::kGetStateFailed, std::nullopt},
                       OpenFailure{"file", regularFile(), msg::kGetStateFailed, std::nullopt}),
