@@ -23,17 +23,21 @@ inline constexpr std::string_view kDescription =
     "                             128-byte image\n"
     "  write FILE                 store the settings of FILE; keys FILE lacks keep the\n"
     "                             tracker's values\n"
-    "  write --image FILE         store an exact 128-byte image\n"
+    "  write --image FILE         store the image from FILE in the tracker\n"
+    "  diff FILE                  compare the tracker's settings with FILE's; exit status 3\n"
+    "                             when they differ\n"
     "  tone 1200|2200|both [--for SECONDS]\n"
     "                             send a test tone, for SECONDS or until 'tone stop'\n"
     "  tone stop                  stop the test tones\n"
-    "  ports                      list the system's serial ports\n"
+    "  ports                      list the system's serial ports, one a line, with what the\n"
+    "                             system knows of each\n"
     "\n"
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
     "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
-    "failed, 2 usage or file error.";
+    "failed, 2 usage or file error, 3 diff found differences.";
 inline constexpr std::string_view kCommandArgument = "command";
-inline constexpr std::string_view kCommandArgumentHelp = "version, read, write, tone or ports.";
+inline constexpr std::string_view kCommandArgumentHelp =
+    "version, read, write, diff, tone or ports.";
 inline constexpr std::string_view kCommandArgumentSyntax = "<command> [args]";
 inline constexpr std::string_view kHelpHelp = "Show this help.";
 inline constexpr std::string_view kVersionHelp = "Show the program's version.";
@@ -50,6 +54,7 @@ inline constexpr std::string_view kReadSynopsis =
     "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE]";
 inline constexpr std::string_view kWriteSynopsis =
     "pelmoxctl [--port DEVICE] write FILE | write --image FILE";
+inline constexpr std::string_view kDiffSynopsis = "pelmoxctl [--port DEVICE] diff FILE";
 inline constexpr std::string_view kToneSynopsis =
     "pelmoxctl [--port DEVICE] tone 1200|2200|both [--for SECONDS] | tone stop";
 inline constexpr std::string_view kPortsSynopsis = "pelmoxctl ports";
@@ -68,6 +73,30 @@ inline constexpr std::string_view kNoPort =
 inline constexpr std::string_view kSystemPorts = "the system's serial ports: %1";
 inline constexpr std::string_view kNoSystemPorts = "the system reports no serial ports";
 inline constexpr std::string_view kPortSeparator = ", ";
+
+// A port the link could not have: the device, the window's text, then why.
+inline constexpr std::string_view kPortFailure = "%1: %2: %3";
+inline constexpr std::string_view kInUseBy = "in use by %1";
+inline constexpr std::string_view kNamedHolder = "%1 (pid %2)";
+inline constexpr std::string_view kUnnamedHolder = "process %1";
+inline constexpr std::string_view kUnknownHolder = "another program";
+// After the system's "Permission denied", when the device's group may open it.
+inline constexpr std::string_view kJoinGroup =
+    "%1 (add your user to the %2 group, then log in again)";
+
+// pelmoxctl ports: the name, then what is known, each as key="value" (text in double quotes,
+// with \" and \\ inside it) or key=value (numbers and ids).
+inline constexpr std::string_view kPortField = " %1=%2";
+inline constexpr std::string_view kPortDescription = "description";
+inline constexpr std::string_view kPortManufacturer = "manufacturer";
+inline constexpr std::string_view kPortUsbIds = "usb";
+inline constexpr std::string_view kPortUsbIdsValue = "%1:%2";
+inline constexpr std::string_view kPortSerialNumber = "serial";
+inline constexpr std::string_view kPortStablePath = "by-id";
+inline constexpr std::string_view kPortHolder = "in-use-by";
+
+// pelmoxctl diff: one line a key whose values differ.
+inline constexpr std::string_view kDifference = "%1: tracker %2, file %3";
 
 // The window's text when a read brings no usable image.
 inline constexpr std::string_view kReadFailed = link_message::kImageReadFailed;

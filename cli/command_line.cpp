@@ -25,6 +25,7 @@ constexpr std::array kCommands{
     CommandForm{"version", Command::Version, CliText::kVersionSynopsis, true, false, false, 0, 0},
     CommandForm{"read", Command::Read, CliText::kReadSynopsis, true, true, true, 0, 0},
     CommandForm{"write", Command::Write, CliText::kWriteSynopsis, true, false, true, 0, 1},
+    CommandForm{"diff", Command::Diff, CliText::kDiffSynopsis, true, false, false, 1, 1},
     CommandForm{"tone", Command::Tone, CliText::kToneSynopsis, true, false, false, 1, 1},
     CommandForm{"ports", Command::Ports, CliText::kPortsSynopsis, false, false, false, 0, 0},
 };
@@ -134,6 +135,9 @@ Invocation parseCommandLine(const QStringList& arguments) {
                 return usageOf(*form);
             if (!words.isEmpty())
                 invocation.file = words.front();
+            break;
+        case Command::Diff:
+            invocation.file = words.front();
             break;
         case Command::Tone:
             invocation.toneCode = toneCode(words.front());

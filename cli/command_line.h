@@ -6,14 +6,14 @@
 #include <QStringList>
 #include <optional>
 
-enum class Command { Help, ShowVersion, Version, Read, Write, Tone, Ports, Invalid };
+enum class Command { Help, ShowVersion, Version, Read, Write, Diff, Tone, Ports, Invalid };
 
 struct Invocation {
     Command command = Command::Invalid;
     std::optional<QString> port;  // --port, when given
     QString output;               // read --output
     QString image;                // read --image, write --image
-    QString file;                 // write FILE
+    QString file;                 // write FILE, diff FILE
     char toneCode = 0;            // tone: the code the tracker knows
     int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
     QString text;                 // the help text for Help, the usage error for Invalid

@@ -14,11 +14,14 @@
 #include "exchange_time.h"
 #include "image_file.h"
 #include "output_file.h"
+#include "port_details.h"
+#include "port_report.h"
 #include "port_selection.h"
 #include "progress_display.h"
 #include "qt_text.h"
 #include "settings_file.h"
 #include "stderr_console.h"
+#include "stderr_presenter.h"
 #include "stop_request.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
@@ -69,11 +72,32 @@ bool readSettings(CTrackerLink& link, CTrackerConfig& record, ImageBytes& image)
     return false;
 }
 
+// The tracker found and its settings read, showing the progress of both steps.
+bool findAndReadSettings(CTrackerLink& link, Reply& reply, CTrackerConfig& record,
+                         ImageBytes& image) {
+    ProgressDisplay progress({findingStep(), readingStep()});
+    if (findTracker(link, reply))
+        return true;
+    progress.advance();
+    return readSettings(link, record, image);
+}
+
 // A keyup delay or quiet time as the tracker reports it stores the very step it came from, so
 // a backup restores, and a key a partial file lacks stays, exactly as the tracker had it.
 void keepReadBackSteps(CTrackerConfig& record) {
     record.keyupDelayMs = TrackerUnits::keyupDelayToStore(record.keyupDelayMs);
     record.quietTimeMs = TrackerUnits::quietTimeToStore(record.quietTimeMs);
+}
+
+// The image a write of the file stores over the record (the tracker's settings, or defaults for a
+// complete file): the file's keys set on it, and encoded with the codec's checks and notices.
+// Failure mark when the file does not fit the record (a status text behind the path) or the
+// codec refuses it.
+bool encodeForWrite(const SettingsFile& file, CTrackerConfig& record, ImageBuffer& buffer) {
+    if (file.applyTo(record))
+        return true;
+    keepReadBackSteps(record);
+    return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
 }
 
 bool printLines(const QStringList& lines) {
@@ -89,6 +113,7 @@ ExitStatus outputStatus(bool failed) {
 
 ExitStatus version(const Invocation& invocation) {
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     Reply reply{};
@@ -99,6 +124,7 @@ ExitStatus version(const Invocation& invocation) {
 
 ExitStatus read(const Invocation& invocation) {
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     OutputFile settingsOut(invocation.output);
@@ -109,14 +135,8 @@ ExitStatus read(const Invocation& invocation) {
     Reply reply{};
     CTrackerConfig record;
     ImageBytes image{};
-    {
-        ProgressDisplay progress({findingStep(), readingStep()});
-        if (findTracker(link, reply))
-            return ExitStatus::DeviceFailed;
-        progress.advance();
-        if (readSettings(link, record, image))
-            return ExitStatus::DeviceFailed;
-    }
+    if (findAndReadSettings(link, reply, record, image))
+        return ExitStatus::DeviceFailed;
     if (!invocation.image.isEmpty() &&
         imageOut.commit(QByteArrayView(image.data(), static_cast<qsizetype>(image.size())))) {
         return ExitStatus::BadInput;
@@ -137,6 +157,7 @@ ExitStatus write(const Invocation& invocation) {
     if (!file)
         return ExitStatus::BadInput;
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
 
@@ -145,14 +166,8 @@ ExitStatus write(const Invocation& invocation) {
     // write when its status text and the tracker's path (or the other way round) do not fit.
     CTrackerConfig record;
     ImageBuffer buffer{};
-    const auto encode = [&] {
-        if (file->applyTo(record))
-            return true;
-        keepReadBackSteps(record);
-        return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
-    };
     const bool partial = !file->complete();
-    if (!partial && encode())
+    if (!partial && encodeForWrite(*file, record, buffer))
         return ExitStatus::BadInput;
 
     const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
@@ -168,7 +183,7 @@ ExitStatus write(const Invocation& invocation) {
             if (readSettings(link, record, current))
                 return ExitStatus::DeviceFailed;
             progress.advance();
-            if (encode())
+            if (encodeForWrite(*file, record, buffer))
                 return ExitStatus::BadInput;
         }
         if (link.writeImageVerified(written))
@@ -192,6 +207,7 @@ ExitStatus writeImage(const Invocation& invocation) {
         return ExitStatus::BadInput;
     }
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
 
@@ -205,6 +221,47 @@ ExitStatus writeImage(const Invocation& invocation) {
             return ExitStatus::DeviceFailed;
     }
     return printStored(image, reply);
+}
+
+// The tracker's settings against a file's, as a write of the file would store them: the same
+// checks and rounding, nothing sent but the read. Only the keys the file gives are compared.
+ExitStatus diff(const Invocation& invocation) {
+    const std::optional<SettingsFile> file = SettingsFile::read(invocation.file);
+    if (!file)
+        return ExitStatus::BadInput;
+    CTrackerLink link;
+    const LinkFailureLines failureLines(link);
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+
+    Reply reply{};
+    CTrackerConfig tracker;
+    ImageBytes image{};
+    if (findAndReadSettings(link, reply, tracker, image))
+        return ExitStatus::DeviceFailed;
+    CTrackerConfig written = tracker;
+    ImageBuffer buffer{};
+    CTrackerConfig stored;
+    if (encodeForWrite(*file, written, buffer) ||
+        ConfigImage::decode(stored, std::span(buffer).first(ConfigImage::kSize))) {
+        return ExitStatus::BadInput;
+    }
+
+    const QStringList notGiven = file->missingKeys();
+    const std::vector<SettingsValue> has = settingsValues(tracker);
+    const std::vector<SettingsValue> wants = settingsValues(stored);
+    QStringList differences;
+    for (std::size_t i = 0; i < has.size(); ++i) {
+        const QString key = QString::fromStdString(has[i].key);
+        if (notGiven.contains(key) || has[i].value == wants[i].value)
+            continue;
+        differences << toQString(CliText::kDifference)
+                           .arg(key, QString::fromStdString(has[i].value),
+                                QString::fromStdString(wants[i].value));
+    }
+    if (differences.isEmpty())
+        return ExitStatus::Success;
+    return printLines(differences) ? ExitStatus::BadInput : ExitStatus::Differs;
 }
 
 // A tone left on keys the transmitter after the program has ended: it blocks the channel for
@@ -235,6 +292,7 @@ ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
 // speed it answered at.
 ExitStatus tone(const Invocation& invocation) {
     CTrackerLink link;
+    const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     if (invocation.toneSeconds > 0)
@@ -268,8 +326,10 @@ ExitStatus runCommand(const Invocation& invocation) {
             return invocation.image.isEmpty() ? write(invocation) : writeImage(invocation);
         case Command::Tone:
             return tone(invocation);
+        case Command::Diff:
+            return diff(invocation);
         case Command::Ports:
-            return outputStatus(printLines(systemPortNames()));
+            return outputStatus(printLines(portListing(systemPortDetails())));
     }
     return ExitStatus::BadInput;
 }

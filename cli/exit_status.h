@@ -5,4 +5,5 @@ enum class ExitStatus : int {
     Success = 0,
     DeviceFailed = 1,  // the port or the tracker failed
     BadInput = 2,      // the command line, a settings or image file, or an output file
+    Differs = 3,       // diff: the tracker's settings and the file's differ
 };

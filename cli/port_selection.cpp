@@ -1,5 +1,6 @@
 #include "port_selection.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 #include "cli_messages.h"
@@ -8,12 +9,17 @@
 #include "stderr_console.h"
 #include "tracker_link.h"
 
+namespace {
+
+// The serial ports the system reports, by the names the port is given with.
 QStringList systemPortNames() {
     QStringList names;
     for (const std::string& port : systemSerialPorts())
         names << QString::fromStdString(port);
     return names;
 }
+
+}  // namespace
 
 bool selectPort(CTrackerLink& link, const std::optional<QString>& portOption) {
     QString text = portOption.value_or(QString());

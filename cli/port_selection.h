@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class CTrackerLink;
@@ -11,6 +10,3 @@ class CTrackerLink;
 // Sets the link's port. With neither the option nor the variable (or both empty) reports it,
 // listing the system's serial ports, and returns the failure mark (true).
 bool selectPort(CTrackerLink& link, const std::optional<QString>& portOption);
-
-// The serial ports the system reports, by the names the port is given with.
-QStringList systemPortNames();

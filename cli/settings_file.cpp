@@ -337,8 +337,8 @@ bool SettingsFile::statusDoesNotFit(const CTrackerConfig& record) const {
                              .arg(length));
 }
 
-std::string settingsText(const CTrackerConfig& record, const QString& versionReply) {
-    std::string out = q(Text::kVersionComment).arg(versionReply).toStdString() + '\n';
+std::vector<SettingsValue> settingsValues(const CTrackerConfig& record) {
+    std::vector<SettingsValue> values;
     for (const Setting& setting : kSettings) {
         toml::table line;
         if (setting.number == nullptr) {
@@ -356,8 +356,15 @@ std::string settingsText(const CTrackerConfig& record, const QString& versionRep
             line.insert(setting.name, std::int64_t{record.*setting.number});
         }
         std::ostringstream text;
-        text << toml::toml_formatter(line, kFormat);
-        out += text.str() + '\n';
+        text << toml::toml_formatter(*line.get(setting.name), kFormat);
+        values.push_back({std::string(setting.name), text.str()});
     }
+    return values;
+}
+
+std::string settingsText(const CTrackerConfig& record, const QString& versionReply) {
+    std::string out = q(Text::kVersionComment).arg(versionReply).toStdString() + '\n';
+    for (const SettingsValue& setting : settingsValues(record))
+        out += setting.key + std::string(Text::kAssignment) + setting.value + '\n';
     return out;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tracker_config.h"
 
@@ -43,6 +44,18 @@ class SettingsFile {
     std::array<QString, kKeyCount> where_{};
 };
 
+// One key of a settings file with its value as the file writes it: "callsign" and "\"N0CALL\"".
+struct SettingsValue {
+    std::string key;
+    std::string value;
+
+    friend bool operator==(const SettingsValue&, const SettingsValue&) = default;
+};
+
+// Every key for the record, with its value, in a fixed order. Station modes 128 and 64 are
+// named, any other is given as its number.
+std::vector<SettingsValue> settingsValues(const CTrackerConfig& record);
+
 // A whole settings file for the record: a comment naming the tracker's version reply, then every
-// key in a fixed order. Station modes 128 and 64 are named, any other is given as its number.
+// key of settingsValues as "key = value".
 std::string settingsText(const CTrackerConfig& record, const QString& versionReply);

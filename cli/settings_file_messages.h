@@ -46,7 +46,8 @@ inline constexpr std::string_view kNoRoomForTrackersStatus =
 inline constexpr std::string_view kBadStation =
     "%1: %2 must be \"%3\", \"%4\" or a mode byte from 0 to 255";
 
-// The first line of a file that `read` writes.
+// The first line of a file that `read` writes, and what stands between each key and its value.
 inline constexpr std::string_view kVersionComment = "# Tracker version: %1";
+inline constexpr std::string_view kAssignment = " = ";
 
 }  // namespace SettingsFileText

@@ -1,10 +1,11 @@
 #include "stderr_presenter.h"
 
-#include <QString>
 #include <string_view>
 
-#include "message_box.h"
+#include "link_messages.h"
+#include "port_report.h"
 #include "stderr_console.h"
+#include "tracker_link.h"
 
 namespace {
 
@@ -30,4 +31,27 @@ void installStderrPresenter() {
     setBoxPresenter([](BoxKind kind, std::string_view text, std::string_view caption) {
         StderrConsole::printLine(boxLine(kind, text, caption));
     });
+}
+
+LinkFailureLines::LinkFailureLines(const CTrackerLink& link) : link_(link) {
+    previous_ =
+        setBoxPresenter([this](BoxKind kind, std::string_view text, std::string_view caption) {
+            if (kind != BoxKind::Error) {
+                lastError_.clear();
+                StderrConsole::printLine(boxLine(kind, text, caption));
+                return;
+            }
+            const std::optional<PortFailure>& failure = link_.portFailure();
+            const QString line = failure && text == link_message::kCannotAcquirePort
+                                     ? portFailureLine(*failure, text)
+                                     : boxLine(kind, text, caption);
+            if (line == lastError_)
+                return;
+            lastError_ = line;
+            StderrConsole::printLine(line);
+        });
+}
+
+LinkFailureLines::~LinkFailureLines() {
+    setBoxPresenter(std::move(previous_));
 }

@@ -3,4 +3,27 @@
 // ("pelmoxctl: Status Beacon Text Truncated: The Status Beacon text is too long...").
 #pragma once
 
+#include <QString>
+
+#include "message_box.h"
+
+class CTrackerLink;
+
 void installStderrPresenter();
+
+// While it lives, one link's failures are told in full: its "Count not aquire Com Port" becomes
+// one line with the device and the system's reason
+// ("pelmoxctl: /dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)"), and an
+// error it repeats straight after (as at its second speed) is not printed again.
+class LinkFailureLines {
+  public:
+    explicit LinkFailureLines(const CTrackerLink& link);
+    ~LinkFailureLines();
+    LinkFailureLines(const LinkFailureLines&) = delete;
+    LinkFailureLines& operator=(const LinkFailureLines&) = delete;
+
+  private:
+    const CTrackerLink& link_;
+    BoxPresenter previous_;
+    QString lastError_;
+};

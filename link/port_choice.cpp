@@ -72,12 +72,15 @@ PortChoice choosePort(std::span<const std::string> entries, std::string_view tex
 
 std::vector<std::string> systemSerialPorts() {
     std::vector<std::string> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-#ifdef Q_OS_WIN
-        ports.push_back(info.portName().toStdString());
-#else
-        ports.push_back(info.systemLocation().toStdString());
-#endif
-    }
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.push_back(systemPortName(info));
     return ports;
+}
+
+std::string systemPortName(const QSerialPortInfo& info) {
+#ifdef Q_OS_WIN
+    return info.portName().toStdString();
+#else
+    return info.systemLocation().toStdString();
+#endif
 }

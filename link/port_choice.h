@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+class QSerialPortInfo;
+
 struct PortChoice {
     int portNumber = 0;      // 1..4 for COM1..COM4; 0 when a device name is given or nothing is
     std::string deviceName;  // empty unless the choice is a device outside COM1..COM4
@@ -27,3 +29,6 @@ PortChoice choosePort(std::span<const std::string> entries, std::string_view tex
 
 // The serial ports the system reports, by the names the link opens them with.
 std::vector<std::string> systemSerialPorts();
+// The name the link opens a port the system reports with: "COM7" on Windows, the device's path
+// elsewhere.
+std::string systemPortName(const QSerialPortInfo& info);

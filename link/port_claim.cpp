@@ -1,13 +1,15 @@
 #include "port_claim.h"
 
-#include "link_messages.h"
-#include "message_box.h"
-
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include "port_holder.h"
 #include "uucp_lock.h"
 #endif
 
@@ -22,38 +24,58 @@ std::string devicePath(std::string_view device) {
         return std::string(device);
     return std::string(kDeviceDirectory) + std::string(device);
 }
+
+PortFailure inUse(const std::string& path, PortHolder holder) {
+    return {path, PortFailure::Cause::InUse, {}, std::move(holder)};
+}
+
+// A refused open or lock, in the system's words.
+PortFailure systemFailure(const std::string& path, int error) {
+    PortFailure failure{
+        path, PortFailure::Cause::Other, std::generic_category().message(error), {}};
+    if (error == EACCES || error == EPERM) {
+        failure.cause = PortFailure::Cause::NoAccess;
+    } else if (error == EBUSY) {
+        // Another program opened the device exclusively (TIOCEXCL), which says nothing of who.
+        failure.cause = PortFailure::Cause::InUse;
+    }
+    return failure;
+}
 #endif
 
 }  // namespace
 
 #ifdef _WIN32
 
-bool PortClaim::acquire(std::string_view /*device*/) {
-    return false;
+std::optional<PortFailure> PortClaim::acquire(std::string_view /*device*/) {
+    return std::nullopt;
 }
 
 void PortClaim::release() {}
 
 #else
 
-bool PortClaim::acquire(std::string_view device) {
+std::optional<PortFailure> PortClaim::acquire(std::string_view device) {
     release();
     const std::string path = devicePath(device);
-    if (uucp_lock::isLockedByOtherProgram(path))
-        return errorBox(link_message::kCannotAcquirePort);
+    if (const std::optional<pid_t> pid = uucp_lock::liveLockHolder(path))
+        return inUse(path, port_holder::holderWithPid(*pid));
 
     // A descriptor of our own carries the flock, so the port that talks is opened only once no
     // other program holds the device: opening it would change that program's line settings.
     // Non-blocking, so the open does not wait for a modem's carrier.
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return errorBox(link_message::kCannotAcquirePort);
+        return systemFailure(path, errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         ::close(fd);
-        return errorBox(link_message::kCannotAcquirePort);
+        if (error != EWOULDBLOCK)
+            return systemFailure(path, error);
+        return inUse(path, port_holder::flockHolder(path).value_or(PortHolder{}));
     }
     descriptor_ = fd;
-    return false;
+    return std::nullopt;
 }
 
 void PortClaim::release() {

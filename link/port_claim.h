@@ -5,8 +5,10 @@
 // exclusively by itself, so there a claim always succeeds and holds nothing.
 #pragma once
 
-#include <string>
+#include <optional>
 #include <string_view>
+
+#include "port_failure.h"
 
 class PortClaim {
   public:
@@ -16,8 +18,9 @@ class PortClaim {
     PortClaim& operator=(const PortClaim&) = delete;
 
     // Claims the device named as the link names it ("/dev/ttyUSB0", "ttyUSB0", "COM3").
-    // Failure mark: true when another program has it, after showing "Count not aquire Com Port".
-    bool acquire(std::string_view device);
+    // Nothing when the claim is held; otherwise why not (another program has the device, or it
+    // cannot be opened), naming the device by its path, without telling the user.
+    std::optional<PortFailure> acquire(std::string_view device);
     // Gives the claim up; nothing when none is held.
     void release();
     bool isHeld() const { return descriptor_ >= 0; }

@@ -25,9 +25,8 @@ int waitMilliseconds(Clock::duration remaining) {
 
 // Opening and reading the line settings are one step in QSerialPort, so its error tells
 // the two apart: a device that exists but has no line settings is no serial port.
-std::string_view openFailureMessage(QSerialPort::SerialPortError error) {
-    return error == QSerialPort::UnsupportedOperationError ? link_message::kGetStateFailed
-                                                           : link_message::kCannotAcquirePort;
+bool isNoSerialPort(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::UnsupportedOperationError;
 }
 
 }  // namespace
@@ -56,6 +55,7 @@ bool CTrackerLink::open() {
     // but the new open still goes ahead.
     if (port_)
         close();
+    portFailure_.reset();
 
     std::string device = deviceName_;
     if (device.empty()) {
@@ -65,8 +65,10 @@ bool CTrackerLink::open() {
     }
 
     // Another program's port is left alone before anything touches the line.
-    if (claim_.acquire(device))
-        return true;
+    if (std::optional<PortFailure> failure = claim_.acquire(device)) {
+        portFailure_ = std::move(failure);
+        return errorBox(link_message::kCannotAcquirePort);
+    }
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(device));
     // QSerialPort opens exclusively (a lock file of its own, plus TIOCEXCL) and puts the line in
@@ -74,7 +76,13 @@ bool CTrackerLink::open() {
     // back when it closes.
     if (!port->open(QIODevice::ReadWrite)) {
         claim_.release();
-        return errorBox(openFailureMessage(port->error()));
+        if (isNoSerialPort(port->error()))
+            return errorBox(link_message::kGetStateFailed);
+        // On Windows this is where another program's hold shows ("Access is denied."): the
+        // system's words are all there is to tell.
+        portFailure_ =
+            PortFailure{device, PortFailure::Cause::Other, port->errorString().toStdString(), {}};
+        return errorBox(link_message::kCannotAcquirePort);
     }
     port_ = std::move(port);
 

@@ -5,10 +5,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "port_claim.h"
+#include "port_failure.h"
 
 class QSerialPort;
 
@@ -31,6 +33,9 @@ class CTrackerLink {
     int baudRate() const { return baudRate_; }
     const std::string& deviceName() const { return deviceName_; }
     bool isOpen() const;
+    // Why the last open could not have the port, when it showed "Count not aquire Com Port";
+    // empty after any other open. The box says no more, for the window keeps its own texts.
+    const std::optional<PortFailure>& portFailure() const { return portFailure_; }
 
     // Channel. Failure marks: true = failed, already shown to the user.
     bool open();
@@ -55,6 +60,7 @@ class CTrackerLink {
     int portNumber_ = 1;
     std::string deviceName_;
     int baudRate_ = kFirstBaud;
+    std::optional<PortFailure> portFailure_;
     // Declared before the port so that the port closes before the claim is given up.
     PortClaim claim_;
     std::unique_ptr<QSerialPort> port_;

@@ -56,35 +56,41 @@ std::optional<pid_t> decimalPid(std::string_view line) {
     return static_cast<pid_t>(value);
 }
 
-enum class Holder {
-    None,   // no lock file
-    Alive,  // a running process, or one we cannot make out: either way not ours to take
-    Gone,   // the process that wrote the lock has ended
-};
+// Used for a lock that may be live but does not say whose it is.
+constexpr pid_t kUnknownHolder = 0;
 
-// Who holds the lock at path; a stale lock is removed, unless it was replaced meanwhile.
-Holder checkLock(const std::string& path) {
+// The holder of the lock at path when it may be alive: a running process, or one we cannot make
+// out (either way not ours to take). Nothing when there is no lock, or its process has ended;
+// such a stale lock is removed if asked, unless it was replaced meanwhile.
+std::optional<pid_t> checkLock(const std::string& path, StaleLocks stale) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return (errno == ENOENT || errno == ENOTDIR) ? Holder::None : Holder::Alive;
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        return kUnknownHolder;
+    }
     std::array<char, kMaxLockSize> contents{};
     const ssize_t n = ::read(fd, contents.data(), contents.size());
     struct stat read {};
     const bool statted = ::fstat(fd, &read) == 0;
     ::close(fd);
     if (n < 0 || !statted)
-        return Holder::Alive;
+        return kUnknownHolder;
 
     const std::optional<pid_t> pid =
         holderPid(std::span(contents).first(static_cast<std::size_t>(n)));
-    if (!pid || isProcessAlive(*pid))
-        return Holder::Alive;
+    if (!pid)
+        return kUnknownHolder;
+    if (isProcessAlive(*pid))
+        return pid;
+    if (stale == StaleLocks::Keep)
+        return std::nullopt;
     // Another program may have cleared the same stale lock and written its own since: remove
     // only the very file that was read. If it cannot be removed, the open that follows fails.
     struct stat now {};
     if (::stat(path.c_str(), &now) == 0 && now.st_dev == read.st_dev && now.st_ino == read.st_ino)
         ::unlink(path.c_str());
-    return Holder::Gone;
+    return std::nullopt;
 }
 
 // The names a lock on this device may carry: the path as given and, when it is a link such as
@@ -134,15 +140,15 @@ std::optional<pid_t> holderPid(std::span<const char> contents) {
     return std::nullopt;
 }
 
-bool isLockedByOtherProgram(std::string_view devicePath) {
+std::optional<pid_t> liveLockHolder(std::string_view devicePath, StaleLocks stale) {
     const std::vector<std::string> names = lockNames(devicePath);
     for (const std::string& directory : lockDirectories()) {
         for (const std::string& name : names) {
-            if (checkLock(directory + "/" + name) == Holder::Alive)
-                return true;
+            if (const std::optional<pid_t> holder = checkLock(directory + "/" + name, stale))
+                return holder;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace uucp_lock

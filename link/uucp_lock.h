@@ -25,9 +25,15 @@ std::string lockFileName(std::string_view devicePath);
 // (blank-padded, as UUCP writes it), or exactly the bytes of a native int. Empty when neither.
 std::optional<pid_t> holderPid(std::span<const char> contents);
 
-// True when some lock directory holds a lock on the device that may belong to a live process:
-// one naming a process that is still running, or one whose holder cannot be read. Locks whose
-// process is gone are stale and are removed on the way. A live holder's lock is never touched.
-bool isLockedByOtherProgram(std::string_view devicePath);
+// What to do with a lock whose process has ended: one about to take the device removes it, one
+// that only looks leaves it.
+enum class StaleLocks { Remove, Keep };
+
+// A lock on the device, in some lock directory, that may belong to a live process: the process
+// id it names when that process is still running, or 0 for a lock whose holder cannot be read
+// (empty, unreadable, or not a process id). Nothing when there is none. A live holder's lock is
+// never touched.
+std::optional<pid_t> liveLockHolder(std::string_view devicePath,
+                                    StaleLocks stale = StaleLocks::Remove);
 
 }  // namespace uucp_lock

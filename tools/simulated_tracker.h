@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -14,22 +13,14 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <thread>
+
+#include "pty_line.h"
+#include "tracker_faults.h"
 
 class SimulatedTracker {
   public:
     enum class Tone { Off, Tone1200, Tone2200, Both };
-    enum class Fault {
-        None,
-        StaleOutput,         // junk sits in the line, sent when this fault is set
-        NoBlank,             // identify reply is the bare device word
-        LowerCase,           // identify reply in lower case
-        LongReply,           // identify reply longer than 29 characters
-        Silent,              // ignores everything
-        ShortReadBack,       // downloads send one byte short
-        DifferingDownloads,  // no two downloads in a row are alike
-        VanishMidExchange,   // the line disappears in the middle of the next command
-    };
+    using Fault = TrackerFault;
 
     static constexpr std::size_t kImageSize = 128;
     using Image = std::array<std::uint8_t, kImageSize>;
@@ -60,26 +51,18 @@ class SimulatedTracker {
 
   private:
     enum class Parse { Idle, Escape, DoubleEscape, Uploading };
-    using Clock = std::chrono::steady_clock;
+    using Clock = PtyLine::Clock;
 
-    void serve();
-    void receive(std::span<const std::uint8_t> bytes, Clock::time_point now);
+    void receive(std::span<const std::uint8_t> bytes, int speed, Clock::time_point now);
     void handle(std::uint8_t byte, Clock::time_point now);
-    void sendReply(std::span<const std::uint8_t> bytes);
+    void sendReply(std::string_view text);
     void sendImage();
     void storeUploadByte(std::uint8_t byte, Clock::time_point now, Fault fault);
     void setTone(Tone tone);
     void vanish();
-    int lineSpeed();
     void log(std::string_view line);
 
     const int baud_;
-    // The serving thread closes both when the line vanishes, while others may be writing.
-    std::atomic<int> master_ = -1;
-    std::atomic<int> slave_ = -1;
-    int wake_[2] = {-1, -1};
-    std::string path_;
-    std::thread thread_;
 
     mutable std::mutex mutex_;
     Image image_{};
@@ -95,5 +78,7 @@ class SimulatedTracker {
     Clock::time_point commandStart_{};
     Clock::time_point lastByte_{};
     std::size_t uploadIndex_ = 0;
-    int activeSpeed_ = 0;
+
+    // Last, so that it goes first: its serving thread ends before the state above goes away.
+    PtyLine line_;
 };

@@ -9,7 +9,7 @@
 CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(latin1ToField(WindowText::kApplicationName));
     setApplicationVersion(QStringLiteral("1.00"));
-    setDesktopFileName(QStringLiteral("pelmoxconfig"));
+    setDesktopFileName(QStringLiteral(PELMOX_APP_ID));
     setWindowIcon(applicationIcon());
 }
 

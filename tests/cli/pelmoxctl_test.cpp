@@ -1,6 +1,11 @@
 // pelmoxctl run as a process, as a script would run it, against the simulated tracker: what it
 // prints, what the tracker ends up storing, and its exit status.
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -9,20 +14,48 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
+#include <fstream>
 #include <memory>
 
 #include "codec_messages.h"
 #include "config_image.h"
 #include "eventually.h"
+#include "other_user.h"
 #include "simulated_tracker.h"
 #include "tracker_record.h"
+#include "uucp_lock.h"
 #include "worked_example.h"
 
 namespace {
 
 using Image = SimulatedTracker::Image;
+using Fault = SimulatedTracker::Fault;
 
-constexpr int kDone = 0, kDeviceFailed = 1, kBadInput = 2;
+constexpr int kDone = 0, kDeviceFailed = 1, kBadInput = 2, kDiffers = 3;
+// What a child process that could not become another user ends with.
+constexpr int kNoOtherUser = 125;
+// The kernel keeps a process's name to 15 characters.
+constexpr int kProcessNameLength = 15;
+
+// This test program, as another program holding a port shows in pelmoxctl's messages.
+QString thisProcess() {
+    return QString::fromLocal8Bit(program_invocation_short_name).left(kProcessNameLength) +
+           " (pid " + QString::number(::getpid()) + ")";
+}
+
+// Where a UUCP lock file for the device goes: the first lock directory this test may write.
+std::string lockPathFor(const std::string& device) {
+    for (const std::string& directory : uucp_lock::lockDirectories()) {
+        if (::access(directory.c_str(), W_OK) == 0)
+            return directory + "/" + uucp_lock::lockFileName(device);
+    }
+    return {};
+}
+
+QString refusal(const QString& device, const QString& reason) {
+    return "pelmoxctl: " + device + ": Count not aquire Com Port: " + reason +
+           "\npelmoxctl: Pelmox Not Found\n";
+}
 
 struct Outcome {
     int status = -1;
@@ -30,20 +63,34 @@ struct Outcome {
     QString err;
 };
 
-// Runs pelmoxctl with PELMOX_PORT set to port, or unset when port is empty.
-Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}) {
+// Runs pelmoxctl with PELMOX_PORT set to port, or unset when port is empty; as another user
+// when asked, ending with kNoOtherUser when it cannot be.
+Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool otherUser = false) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("PELMOX_PORT");
     if (!port.isEmpty())
         environment.insert("PELMOX_PORT", port);
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (otherUser) {
+        process.setChildProcessModifier([] {
+            if (::geteuid() != 0 || !becomeOtherUser())
+                ::_exit(kNoOtherUser);
+        });
+    }
     process.start(PELMOXCTL_PATH, arguments);
     process.waitForFinished(60'000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
+
+// What `read` makes of a tracker with the default settings.
+constexpr const char* kDefaultSettings =
+    "# Tracker version: Pelmox II v1.23 WX\n"
+    "callsign = \"NOCALL\"\ndigi_path = \"WIDE3-3\"\nstatus_text = \"PelmoxII\"\n"
+    "status_every = 3\nstation = \"WX200/WM918\"\nkeyup_delay_ms = 253\n"
+    "transmit_interval_s = 60\nquiet_time_ms = 1525\ncalibration = 128\n";
 
 QByteArray defaultImageBytes() {
     return QByteArray(reinterpret_cast<const char*>(kDefaultImage.data()), kDefaultImage.size());
@@ -77,6 +124,7 @@ class PelmoxctlTest : public ::testing::Test {
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
+    QString device() const { return QString::fromStdString(tracker.devicePath()); }
 
     QString file(const QString& name, const QByteArray& contents) const {
         QFile out(path(name));
@@ -103,11 +151,7 @@ TEST_F(PelmoxctlTest, BackupRestoresTheDefaultsExactly) {
     const Outcome read =
         run({"read", "--output", path("backup.toml"), "--image", path("backup.img")});
     EXPECT_EQ(read.status, kDone) << read.err.toStdString();
-    EXPECT_EQ(contents("backup.toml"),
-              "# Tracker version: Pelmox II v1.23 WX\n"
-              "callsign = \"NOCALL\"\ndigi_path = \"WIDE3-3\"\nstatus_text = \"PelmoxII\"\n"
-              "status_every = 3\nstation = \"WX200/WM918\"\nkeyup_delay_ms = 253\n"
-              "transmit_interval_s = 60\nquiet_time_ms = 1525\ncalibration = 128\n");
+    EXPECT_EQ(contents("backup.toml"), kDefaultSettings);
     EXPECT_EQ(contents("backup.img"), defaultImageBytes());
 
     tracker.setImage(encoded(kOwnSettings));
@@ -188,6 +232,8 @@ TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
          "damaged.img: not a configuration image"},
         {{"tone", "1300"}, "usage: pelmoxctl [--port DEVICE] tone"},
         {{"write"}, "usage: pelmoxctl [--port DEVICE] write"},
+        {{"diff", file("typo2.toml", "callsing = \"N0CALL\"\n")}, "typo2.toml:1: unknown key"},
+        {{"diff"}, "usage: pelmoxctl [--port DEVICE] diff FILE"},
         {{}, "no command given"},
     };
     for (const auto& c : cases) {
@@ -206,10 +252,7 @@ TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
 TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     const Outcome noDevice = pelmoxctl({"--port", path("no-such-port"), "version"});
     EXPECT_EQ(noDevice.status, kDeviceFailed);
-    EXPECT_EQ(noDevice.err,
-              "pelmoxctl: Count not aquire Com Port\n"
-              "pelmoxctl: Count not aquire Com Port\n"
-              "pelmoxctl: Pelmox Not Found\n");
+    EXPECT_EQ(noDevice.err, refusal(path("no-such-port"), "No such file or directory"));
 
     tracker.setFault(SimulatedTracker::Fault::Silent);
     const Outcome silent = run({"read", "--output", file("keep.toml", "callsign = \"OLD\"\n")});
@@ -265,6 +308,142 @@ TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
         EXPECT_EQ(signalled->readAllStandardError(),
                   "pelmoxctl: stopped the tone early, as asked\n");
     }
+}
+
+// Every command that talks to the tracker, with the files it needs.
+QList<QStringList> deviceCommands(const QString& full, const QString& partial,
+                                  const QString& image) {
+    return {{"version"},
+            {"read"},
+            {"write", full},
+            {"write", partial},
+            {"write", "--image", image},
+            {"diff", full},
+            {"tone", "both"}};
+}
+
+// The port: missing, or held by this test program by flock() or by a UUCP lock file naming it.
+// Each command fails with status 1 and one line saying why, not repeated at the second speed.
+TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
+    const QString full = file("full.toml", kDefaultSettings);
+    const QString partial = file("call.toml", "callsign = \"N0CALL\"\n");
+    const QString image = file("image.img", defaultImageBytes());
+    const auto expectRefused = [&](const QString& port, const QString& reason) {
+        for (const QStringList& command : deviceCommands(full, partial, image)) {
+            const Outcome refused = pelmoxctl(QStringList{"--port", port} + command);
+            EXPECT_EQ(refused.status, kDeviceFailed) << command.join(' ').toStdString();
+            EXPECT_EQ(refused.err, refusal(port, reason)) << command.join(' ').toStdString();
+        }
+    };
+    expectRefused(path("ttyUSB9"), "No such file or directory");
+
+    const int held = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    expectRefused(device(), "in use by " + thisProcess());
+    ::close(held);
+
+    const std::string lock = lockPathFor(tracker.devicePath());
+    ASSERT_FALSE(lock.empty());
+    std::ofstream(lock) << "     " << ::getpid() << "\n";
+    expectRefused(device(), "in use by " + thisProcess());
+    ::unlink(lock.c_str());
+    EXPECT_EQ(tracker.commandCount(), 0u);
+}
+
+// The system's own ports, as this machine has them: one that a UUCP lock file says this test
+// program holds is marked, with the holder. The device itself is never opened, and a lock
+// already there is left alone.
+TEST(PortsTest, MarksAPortAnotherProgramHolds) {
+    const Outcome before = pelmoxctl({"ports"});
+    ASSERT_EQ(before.status, kDone);
+    const QStringList lines = before.out.split('\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty() || lines.front().contains("in-use-by="))
+        GTEST_SKIP() << "no free serial port here to mark";
+    const QString name = lines.front().section(' ', 0, 0);
+    const std::string lock = lockPathFor(name.toStdString());
+    const int created = ::open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (created < 0)
+        GTEST_SKIP() << "cannot lock " << name.toStdString() << " here";
+    const std::string pid = "      " + std::to_string(::getpid()) + "\n";
+    const bool written = ::write(created, pid.data(), pid.size()) == ssize_t(pid.size());
+    ::close(created);
+    const Outcome after = pelmoxctl({"ports"});
+    ::unlink(lock.c_str());
+    ASSERT_TRUE(written);
+    EXPECT_EQ(after.out.split('\n', Qt::SkipEmptyParts).front(),
+              lines.front() + " in-use-by=\"" + thisProcess() + "\"");
+}
+
+// A pseudo-terminal stands in for a serial device that belongs to root and its group.
+TEST_F(PelmoxctlTest, DeviceTheUserMayNotOpenSaysWhichGroupWouldHelp) {
+    ASSERT_EQ(::chmod(tracker.devicePath().c_str(), 0600), 0);
+    const Outcome noAccess = pelmoxctl({"--port", device(), "version"}, {}, true);
+    if (noAccess.status == kNoOtherUser)
+        GTEST_SKIP() << kCannotChangeUser;
+    EXPECT_EQ(noAccess.status, kDeviceFailed);
+    EXPECT_EQ(noAccess.err, refusal(device(), "Permission denied"));
+
+    const group* dialout = ::getgrnam("dialout");
+    if (dialout == nullptr)
+        GTEST_SKIP() << "no dialout group here";
+    ASSERT_EQ(::chown(tracker.devicePath().c_str(), static_cast<uid_t>(-1), dialout->gr_gid), 0);
+    ASSERT_EQ(::chmod(tracker.devicePath().c_str(), 0660), 0);
+    const Outcome groupMayOpen = pelmoxctl({"--port", device(), "version"}, {}, true);
+    EXPECT_EQ(groupMayOpen.err,
+              refusal(device(),
+                      "Permission denied (add your user to the dialout group, then "
+                      "log in again)"));
+}
+
+// The tracker fails in the step each command cannot do without.
+TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
+    const struct {
+        QStringList arguments;
+        Fault fault;
+        QString message;
+    } cases[] = {
+        {{"version"}, Fault::Silent, "Pelmox Not Found"},
+        {{"tone", "both"}, Fault::Silent, "Pelmox Not Found"},
+        {{"read"}, Fault::DifferingDownloads, "Read Failed"},
+        {{"diff", file("full.toml", kDefaultSettings)}, Fault::DifferingDownloads, "Read Failed"},
+        {{"write", file("call.toml", "callsign = \"N0CALL\"\n")},
+         Fault::DifferingDownloads,
+         "Read Failed"},
+        {{"write", path("full.toml")}, Fault::ShortReadBack, "Write Failed (code 128 127)"},
+    };
+    for (const auto& c : cases) {
+        tracker.setFault(c.fault);
+        const Outcome failed = run(c.arguments);
+        EXPECT_EQ(failed.status, kDeviceFailed) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(failed.err, "pelmoxctl: " + c.message + "\n")
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(failed.out, "");
+    }
+}
+
+// Compared as a write would store the file: 250 ms of keyup delay is the tracker's 253 ms.
+// Keys the file lacks are not compared, and nothing is written. The port is named through a
+// link, as /dev/serial/by-id/... names an adapter.
+TEST_F(PelmoxctlTest, DiffComparesTheFilesKeysAsAWriteWouldStoreThem) {
+    const QString viaLink = path("by-id");
+    ASSERT_TRUE(QFile::link(device(), viaLink));
+    tracker.setImage(encoded(kOwnSettings));
+    const Outcome agree = pelmoxctl(
+        {"diff", file("same.toml", "callsign = \"dl1abc-9\"\nkeyup_delay_ms = 1\n")}, viaLink);
+    EXPECT_EQ(agree.status, kDone) << agree.err.toStdString();
+    EXPECT_EQ(agree.out, "");
+
+    const Outcome differ =
+        pelmoxctl({"diff", file("other.toml",
+                                "callsign = \"N0CALL\"\nstation = \"Peet\"\n"
+                                "keyup_delay_ms = 250\nstatus_text = \"Wx at the lake\"\n")},
+                  viaLink);
+    EXPECT_EQ(differ.status, kDiffers) << differ.err.toStdString();
+    EXPECT_EQ(differ.out,
+              "callsign: tracker \"DL1ABC-9\", file \"N0CALL\"\n"
+              "keyup_delay_ms: tracker 7, file 253\n");
+    EXPECT_EQ(tracker.image(), encoded(kOwnSettings));
+    EXPECT_EQ(tracker.commandCount(), 6u);  // each: identify, and two downloads
 }
 
 // A new process knows no speed: it finds the tracker first, so the tones go out at 2400 too.

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <numeric>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -185,6 +186,8 @@ TEST_F(ChannelTest, PortHeldByAnotherProgramCannotBeAcquired) {
     ASSERT_EQ(holder.readLine().trimmed(), "held");
     EXPECT_TRUE(link.open());
     EXPECT_EQ(boxes.texts(), texts({msg::kCannotAcquirePort}));
+    ASSERT_TRUE(link.portFailure());
+    EXPECT_EQ(link.portFailure()->holder.pid, holder.processId());
     holder.closeWriteChannel();
     ASSERT_TRUE(holder.waitForFinished(10000));
     EXPECT_FALSE(link.open());
@@ -195,6 +198,7 @@ struct OpenFailure {
     const char* what;
     std::string device;
     std::string_view message;
+    std::optional<std::string> reason;  // the system's words kept for pelmoxctl
 };
 
 void PrintTo(const OpenFailure& c, std::ostream* os) {
@@ -211,6 +215,10 @@ TEST_P(OpenFailureTest, ShowsItsMessageOnce) {
     EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(boxes.boxes,
               std::vector<RecordedBox>{BoxRecorder::error(std::string(GetParam().message))});
+    EXPECT_EQ(link.portFailure() ? std::optional(link.portFailure()->systemText) : std::nullopt,
+              GetParam().reason);
+    // Named by the path that was tried, so that the user sees where a bare name was looked for.
+    EXPECT_TRUE(!link.portFailure() || link.portFailure()->device.starts_with('/'));
 }
 
 std::string regularFile() {
@@ -227,9 +235,12 @@ std::string regularFile() {
 
 INSTANTIATE_TEST_SUITE_P(
     Devices, OpenFailureTest,
-    ::testing::Values(OpenFailure{"missing", "/dev/pelmox-no-such-port", msg::kCannotAcquirePort},
-                      OpenFailure{"null", "/dev/null", msg::kGetStateFailed},
-                      OpenFailure{"file", regularFile(), msg::kGetStateFailed}),
+    ::testing::Values(OpenFailure{"missing", "/dev/pelmox-no-such-port", msg::kCannotAcquirePort,
+                                  "No such file or directory"},
+                      OpenFailure{"bare", "pelmox-no-such-port", msg::kCannotAcquirePort,
+                                  "No such file or directory"},
+                      OpenFailure{"null", "/dev/null", msg::kGetStateFailed, std::nullopt},
+                      OpenFailure{"file", regularFile(), msg::kGetStateFailed, std::nullopt}),
     [](const auto& info) { return std::string(info.param.what); });
 
 // A number, once chosen, replaces any device name chosen before it.

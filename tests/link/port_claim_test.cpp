@@ -1,5 +1,6 @@
 // Serial ports shared with other programs: their UUCP lock files and flock() keep the link off a
-// port, and the link's own flock() keeps them off while it talks. Over a pseudo-terminal.
+// port, and the link's own flock() keeps them off while it talks; the link can say who has it.
+// Over a pseudo-terminal.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -10,12 +11,16 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "box_recorder.h"
 #include "link_messages.h"
+#include "other_user.h"
+#include "port_claim.h"
+#include "port_holder.h"
 #include "pty_peer.h"
 #include "tracker_link.h"
 #include "uucp_lock.h"
@@ -24,6 +29,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 const std::string kRefused(link_message::kCannotAcquirePort);
+// The kernel keeps a process's name to 15 characters.
+constexpr std::size_t kProcessNameLength = 15;
+
+PortHolder thisProcess() {
+    return {::getpid(), std::string(program_invocation_short_name).substr(0, kProcessNameLength)};
+}
 
 // Lock contents as minicom and its kin write them (the pid in ten characters), and as older
 // programs do (the pid's bytes).
@@ -100,9 +111,96 @@ TEST_F(PortClaimTest, LockOfALiveProcessRefusesThePortAndIsLeftAsItWas) {
         boxes.clear();
         EXPECT_TRUE(link.identify(reply));
         EXPECT_EQ(boxes.texts(), Texts{kRefused});
+        ASSERT_TRUE(link.portFailure());
+        EXPECT_EQ(link.portFailure()->cause, PortFailure::Cause::InUse);
+        EXPECT_EQ(link.portFailure()->holder.pid, ::getppid());
+        EXPECT_EQ(link.portFailure()->device, peer.path());
         EXPECT_EQ(contentsOf(lockPath), lock);
         EXPECT_TRUE(peer.take().empty());
     }
+}
+
+// A lock being written, or one of a format we do not know, may still be a live program's.
+TEST_F(PortClaimTest, LockThatDoesNotSayWhoseRefusesThePortAndIsLeftAlone) {
+    for (const std::string& lock :
+         {std::string(), std::string("minicom\n"), std::string(11, '9')}) {
+        writeLock(lock);
+        EXPECT_TRUE(link.open());
+        ASSERT_TRUE(link.portFailure());
+        EXPECT_EQ(link.portFailure()->holder, PortHolder{}) << lock;
+        EXPECT_EQ(contentsOf(lockPath), lock);
+    }
+    EXPECT_EQ(boxes.texts(), (Texts{kRefused, kRefused, kRefused}));
+}
+
+// udev's /dev/serial/by-id links are the stable way to name an adapter; other programs lock the
+// device by its real name.
+TEST_F(PortClaimTest, DeviceOpenedThroughALinkIsRefusedWhileItsRealNameIsLocked) {
+    const std::string viaLink = ::testing::TempDir() + "pelmox-by-id-" + std::to_string(::getpid());
+    std::filesystem::remove(viaLink);
+    std::filesystem::create_symlink(peer.path(), viaLink);
+    link.setDeviceName(viaLink);
+    writeLock(asciiLock(::getppid()));
+    EXPECT_TRUE(link.open());
+    ASSERT_TRUE(link.portFailure());
+    EXPECT_EQ(link.portFailure()->holder.pid, ::getppid());
+
+    ::unlink(lockPath.c_str());
+    const int other = ::open(peer.path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_TRUE(link.open());
+    ASSERT_TRUE(link.portFailure());
+    EXPECT_EQ(link.portFailure()->holder, thisProcess());
+    ::close(other);
+    EXPECT_FALSE(link.open());
+    EXPECT_FALSE(link.portFailure());
+    EXPECT_FALSE(link.close());
+    std::filesystem::remove(viaLink);
+}
+
+// A process of another user cannot be signalled, but is alive all the same; a lock that user
+// may not read may be anyone's. Either way the lock stays, and the device is not taken.
+TEST_F(PortClaimTest, LocksSeenByAnotherUserAreLeftAlone) {
+    writeLock(asciiLock(::getpid()));
+    ::chmod(lockPath.c_str(), 0644);
+    const pid_t owner = ::getpid();
+    const std::string device = peer.path();
+    const std::optional<bool> aliveToOthers =
+        checkAsOtherUser([&] { return uucp_lock::liveLockHolder(device) == owner; });
+    if (!aliveToOthers)
+        GTEST_SKIP() << kCannotChangeUser;
+    EXPECT_TRUE(*aliveToOthers);
+
+    ::chmod(lockPath.c_str(), 0600);
+    EXPECT_EQ(checkAsOtherUser([&] { return uucp_lock::liveLockHolder(device) == 0; }), true);
+    EXPECT_EQ(contentsOf(lockPath), asciiLock(owner));
+}
+
+TEST_F(PortClaimTest, DeviceTheUserMayNotOpenIsNoAccess) {
+    ::chmod(peer.path().c_str(), 0600);
+    const std::string device = peer.path();
+    const std::optional<bool> refused = checkAsOtherUser([&] {
+        const std::optional<PortFailure> failure = PortClaim().acquire(device);
+        return failure && failure->cause == PortFailure::Cause::NoAccess &&
+               failure->systemText == "Permission denied";
+    });
+    if (!refused)
+        GTEST_SKIP() << kCannotChangeUser;
+    EXPECT_TRUE(*refused);
+}
+
+// Releasing twice must not close a descriptor number that something else has been given since.
+TEST_F(PortClaimTest, ClaimReleasedTwiceLeavesOtherDescriptorsAlone) {
+    PortClaim claim;
+    ASSERT_FALSE(claim.acquire(peer.path()));
+    EXPECT_TRUE(claim.isHeld());
+    claim.release();
+    EXPECT_FALSE(claim.isHeld());
+    const int reused = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    claim.release();
+    EXPECT_NE(::fcntl(reused, F_GETFD), -1);
+    ::close(reused);
+    EXPECT_TRUE(othersCanFlock(peer.path()));
 }
 
 TEST_F(PortClaimTest, LockOfAnEndedProcessIsStaleAndThePortIsUsed) {
@@ -120,8 +218,13 @@ TEST_F(PortClaimTest, DeviceFlockedByAnotherProgramIsRefusedWithNothingSent) {
     ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
     EXPECT_TRUE(link.identify(reply));
     EXPECT_EQ(boxes.texts(), Texts{kRefused});
+    ASSERT_TRUE(link.portFailure());
+    EXPECT_EQ(link.portFailure()->cause, PortFailure::Cause::InUse);
+    EXPECT_EQ(link.portFailure()->holder, thisProcess());
+    EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), thisProcess());
     EXPECT_TRUE(peer.take().empty());
     ::close(other);
+    EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), std::nullopt);
     EXPECT_FALSE(link.open());
     EXPECT_FALSE(link.close());
 }

@@ -1,0 +1,28 @@
+// Why the link could not have a serial port: the facts behind "Count not aquire Com Port", for a
+// program that tells more than the window's box does (pelmoxctl names the reason and the holder).
+#pragma once
+
+#include <string>
+
+// A program that holds a serial port, as far as the system tells who it is.
+struct PortHolder {
+    long pid = 0;         // 0 when the hold does not say whose it is (an unreadable lock file)
+    std::string program;  // the process's name; empty when the system does not tell
+
+    friend bool operator==(const PortHolder&, const PortHolder&) = default;
+};
+
+struct PortFailure {
+    enum class Cause {
+        InUse,     // another program holds the port
+        NoAccess,  // the system does not let this user open the device
+        Other,     // anything else: no such device, or whatever the system reports
+    };
+
+    std::string device;  // its path, or on Windows its name ("/dev/ttyUSB0", "COM7")
+    Cause cause = Cause::Other;
+    std::string systemText;  // the system's own words, when it gave any ("Permission denied")
+    PortHolder holder;       // who has it, for InUse
+
+    friend bool operator==(const PortFailure&, const PortFailure&) = default;
+};

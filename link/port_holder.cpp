@@ -1,0 +1,76 @@
+#include "port_holder.h"
+
+#include <sys/stat.h>
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#endif
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "uucp_lock.h"
+
+namespace port_holder {
+
+namespace {
+
+constexpr const char* kLocksTable = "/proc/locks";
+constexpr std::string_view kFlockType = "FLOCK";
+// The file a lock is on: the major and minor device number of its file system in hex, then
+// its inode ("00:05:1234").
+constexpr const char* kLockedFileFormat = "%x:%x:%llu";
+constexpr int kLockedFileFields = 3;
+
+std::string procFile(long pid, std::string_view name) {
+    return "/proc/" + std::to_string(pid) + "/" + std::string(name);
+}
+
+}  // namespace
+
+PortHolder holderWithPid(long pid) {
+    PortHolder holder{pid, {}};
+    if (pid > 0) {
+        std::ifstream comm(procFile(pid, "comm"));
+        std::getline(comm, holder.program);
+    }
+    return holder;
+}
+
+std::optional<PortHolder> flockHolder(std::string_view devicePath) {
+    struct stat device {};
+    if (::stat(std::string(devicePath).c_str(), &device) != 0)
+        return std::nullopt;
+    // Each line: number, type, ADVISORY or MANDATORY, READ or WRITE, pid, file, range. A
+    // program waiting for the lock shows as "->" after the number of the lock it waits for.
+    std::ifstream table(kLocksTable);
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string number, type, mode, access, file;
+        long pid = 0;
+        if (!(fields >> number >> type >> mode >> access >> pid >> file) || type != kFlockType)
+            continue;
+        unsigned major = 0, minor = 0;
+        unsigned long long inode = 0;
+        if (std::sscanf(file.c_str(), kLockedFileFormat, &major, &minor, &inode) !=
+            kLockedFileFields) {
+            continue;
+        }
+        if (major == major(device.st_dev) && minor == minor(device.st_dev) &&
+            inode == device.st_ino) {
+            // A pid of another pid namespace shows as 0 here: a holder we cannot name.
+            return holderWithPid(pid > 0 ? pid : 0);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PortHolder> otherProgramsHold(std::string_view devicePath) {
+    if (const std::optional<pid_t> pid =
+            uucp_lock::liveLockHolder(devicePath, uucp_lock::StaleLocks::Keep))
+        return holderWithPid(*pid);
+    return flockHolder(devicePath);
+}
+
+}  // namespace port_holder

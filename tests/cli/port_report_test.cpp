@@ -1,0 +1,71 @@
+// How pelmoxctl tells of ports: the reasons after "Count not aquire Com Port", and the lines of
+// `ports` that scripts grep and the shell completion reads.
+#include "port_report.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+using Cause = PortFailure::Cause;
+
+TEST(PortReport, ReasonNamesTheHolderOrGivesTheSystemsWords) {
+    const struct {
+        PortFailure failure;
+        const char* reason;
+    } cases[] = {
+        {{"/dev/ttyUSB0", Cause::InUse, {}, {4242, "picocom"}}, "in use by picocom (pid 4242)"},
+        {{"/dev/ttyUSB0", Cause::InUse, {}, {4242, ""}}, "in use by process 4242"},
+        {{"/dev/ttyUSB0", Cause::InUse, {}, {}}, "in use by another program"},
+        {{"/dev/ttyUSB0", Cause::InUse, "Device or resource busy", {}}, "Device or resource busy"},
+        {{"/dev/ttyUSB9", Cause::Other, "No such file or directory", {}},
+         "No such file or directory"},
+        {{"COM7", Cause::Other, "Access is denied.", {}}, "Access is denied."},
+        {{"/dev/pelmox-missing", Cause::NoAccess, "Permission denied", {}}, "Permission denied"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(portFailureReason(c.failure), c.reason) << c.reason;
+    EXPECT_EQ(portFailureLine(cases[0].failure, "Count not aquire Com Port"),
+              "/dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)");
+}
+
+#ifndef _WIN32
+// Joining the device's group helps only when that group may read and write it.
+TEST(PortReport, PermissionDeniedNamesTheGroupOnlyWhenJoiningItWouldHelp) {
+    QTemporaryDir dir;
+    QFile device(dir.filePath("ttyUSB0"));
+    ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+    const PortFailure failure{
+        device.fileName().toStdString(), Cause::NoAccess, "Permission denied", {}};
+    device.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::WriteGroup);
+    EXPECT_EQ(portFailureReason(failure), "Permission denied");
+    device.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                          QFile::WriteGroup);
+    EXPECT_EQ(portFailureReason(failure), "Permission denied (add your user to the " +
+                                              QFileInfo(device).group() +
+                                              " group, then log in again)");
+}
+#endif
+
+TEST(PortReport, ListingGivesEachPortOnOneLineWithWhatIsKnown) {
+    const PortDetails ports[] = {
+        {"/dev/ttyUSB0", "FT232R USB UART", "FTDI", 0x0403, 0x6001, "A50285BI",
+         "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+         PortHolder{4242, "picocom"}},
+        {"/dev/ttyS0", "", "", std::nullopt, std::nullopt, "", "", std::nullopt},
+        {"COM7", "Say \"hi\" \\ bye", "", 0x1a, 0x7, "", "", PortHolder{}},
+    };
+    EXPECT_EQ(
+        portListing(ports),
+        QStringList({"/dev/ttyUSB0 description=\"FT232R USB UART\" manufacturer=\"FTDI\" "
+                     "usb=0403:6001 serial=\"A50285BI\" "
+                     "by-id=\"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\" "
+                     "in-use-by=\"picocom (pid 4242)\"",
+                     "/dev/ttyS0",
+                     "COM7 description=\"Say \\\"hi\\\" \\\\ bye\" usb=001a:0007 "
+                     "in-use-by=\"another program\""}));
+}
+
+}  // namespace
