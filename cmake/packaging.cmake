@@ -13,7 +13,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/res/chan
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmoxconfig)
-set(CPACK_PACKAGE_VENDOR "PelmoxConfig developers")
+set(CPACK_PACKAGE_VENDOR "${PELMOX_VENDOR}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 PelmoxConfig sets up a Pelmox APRS weather tracker, the box that sits
