@@ -140,8 +140,10 @@ foreach(row IN LISTS mingw_runtime)
     execute_process(COMMAND dpkg-query --search "${path}" OUTPUT_VARIABLE owner
                     COMMAND_ERROR_IS_FATAL ANY)
     string(REGEX REPLACE "[:,].*" "" package "${owner}")
-    execute_process(COMMAND dpkg-query --show --showformat=\${Version} ${package}
+    # One line for each architecture it is installed for; the same version in each.
+    execute_process(COMMAND dpkg-query --show "--showformat=\${Version}\n" ${package}
                     OUTPUT_VARIABLE version COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "^[^\n]+" version "${version}")
     string(REGEX REPLACE "-[^-]*$" "" upstream "${version}")
     set(copyright ${package}-copyright.txt)
     license_text(/usr/share/doc/${package}/copyright ${copyright})
