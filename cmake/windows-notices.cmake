@@ -124,7 +124,7 @@ endforeach()
 # file. The DLLs are Debian's, found beside the compiler as the install rules find them.
 set(mingw_runtime
     "GCC runtime libraries (libstdc++ and libgcc)|libstdc++-6.dll,libgcc_s_seh-1.dll|GNU General Public License version 3 with the GCC Runtime Library Exception 3.1 (GPL-3.0-or-later WITH GCC-exception-3.1): LICENSE.txt and licenses/GCC-exception-3.1.txt|the GCC Runtime Library Exception is there too"
-    "winpthreads (MinGW-w64's POSIX threads)|libwinpthread-1.dll|MIT (expat), with parts under BSD-3-Clause and in the public domain|paragraphs \"mingw-w64-libraries/winpthreads\"; the MinGW-w64 start-up code linked into every program is under \"Files: *\" and \"mingw-w64-crt\"")
+    "winpthreads (MinGW-w64's POSIX threads)|libwinpthread-1.dll|MIT (expat), with parts under BSD-3-Clause and in the public domain|paragraphs \"mingw-w64-libraries/winpthreads\", and the MinGW-w64 start-up code linked into every program is under \"Files: *\" and \"mingw-w64-crt\"")
 notice("== MinGW-w64 runtime, from Debian's MinGW-w64 cross-compiler" "")
 foreach(row IN LISTS mingw_runtime)
     string(REPLACE "|" ";" row "${row}")

@@ -30,7 +30,8 @@ execute_process(COMMAND ${SCANNER} --silent --output-format json
 file(READ "${OUTPUT}/scanned.json" scanned)
 file(REMOVE "${OUTPUT}/scanned.json")
 # Qt 6.4 has no attribution file for its built-in copy of freedesktop.org's MIME database
-# (reported in the configure summary); later Qt releases name it so.
+# (reported in the configure summary; later Qt releases name it). Its configure step packs
+# mime/packages/freedesktop.org.xml into the generated source that goes into Qt Core.
 string(JSON count LENGTH "${scanned}")
 string(JSON scanned SET "${scanned}" ${count} "{
     \"Id\": \"shared-mime-info\",
@@ -39,11 +40,11 @@ string(JSON scanned SET "${scanned}" ${count} "{
     \"LicenseId\": \"GPL-2.0-or-later\",
     \"LicenseFile\": \"${QT_SOURCE}/LICENSES/GPL-2.0-or-later.txt\",
     \"Copyright\": \"Copyright (C) the freedesktop.org shared-mime-info contributors\",
-    \"Path\": \"${QT_SOURCE}/src/corelib/mimetypes/mime/packages\",
-    \"Files\": \"freedesktop.org.xml\"}")
+    \"Path\": \"${QT_BUILD}/src/corelib/.rcc\",
+    \"Files\": \"qmimeprovider_database.cpp\"}")
 
 # Every file each DLL (or plugin) was built from, one per line. Ninja lists inputs through the
-# libraries a DLL links to, so a DLL also claims the entries of the Qt DLLs it needs; those ship
+# libraries a DLL links to (import libraries too), so a DLL also claims the entries of the Qt DLLs it needs; those ship
 # with it all the same.
 execute_process(COMMAND ${NINJA} -C "${QT_BUILD}" -t targets all
                 OUTPUT_VARIABLE targets COMMAND_ERROR_IS_FATAL ANY)
@@ -57,7 +58,14 @@ foreach(dll IN LISTS dlls)
     endif()
     execute_process(COMMAND ${NINJA} -C "${QT_BUILD}" -t inputs "${dll}"
                     OUTPUT_VARIABLE inputs COMMAND_ERROR_IS_FATAL ANY)
-    set("inputs_${name}" "\n${inputs}\n")
+    # The files the compiler read besides (headers, and sources that include other sources),
+    # from the dependency log of the DLL's objects.
+    string(REGEX MATCHALL "[^\n]+\\.obj" objects "${inputs}")
+    execute_process(COMMAND ${NINJA} -C "${QT_BUILD}" -t deps ${objects}
+                    COMMAND awk "/^    /{ print $1 }"
+                    COMMAND sort -u
+                    OUTPUT_VARIABLE read COMMAND_ERROR_IS_FATAL ANY)
+    set("inputs_${name}" "\n${inputs}\n${read}\n")
     list(APPEND binaries "${name}")
 endforeach()
 
