@@ -18,10 +18,11 @@ file(REMOVE_RECURSE ${notices})
 file(MAKE_DIRECTORY ${notices}/licenses)
 set(text ${notices}/THIRD-PARTY-NOTICES.txt)
 
-# notice(<line>...): lines of the notices file.
+# notice(<line>...): lines of the notices file (each argument whole, semicolons and all).
 function(notice)
-    foreach(line IN LISTS ARGN)
-        file(APPEND ${text} "${line}\n")
+    math(EXPR last "${ARGC} - 1")
+    foreach(index RANGE ${last})
+        file(APPEND ${text} "${ARGV${index}}\n")
     endforeach()
 endfunction()
 # license_text(<source> <name>): a licence text into licenses/.
@@ -90,6 +91,7 @@ foreach(index RANGE ${last})
         set(${field} "${value}")
     endforeach()
     list(JOIN shipped_in ", " shipped_in)
+    string(STRIP "${Copyright}" Copyright)
     string(REPLACE "\n" "\n   " Copyright "${Copyright}")
     set(texts)
     foreach(file IN ITEMS ${LicenseFile} ${ExtraLicenseFile})
