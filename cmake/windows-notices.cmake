@@ -1,4 +1,4 @@
-# THIRD-PARTY-NOTICES.txt and the licences/ folder of the Windows packages: every third-party
+# THIRD-PARTY-NOTICES.txt and the licenses folder of the Windows packages: every third-party
 # component they ship, its version, licence and copyright, with the licence texts beside it.
 #
 # - Qt: its DLLs and plugins (pelmox_qt_binaries, from cmake/windows-package.cmake), the note
@@ -25,7 +25,7 @@ function(notice)
         file(APPEND ${text} "${ARGV${index}}\n")
     endforeach()
 endfunction()
-# license_text(<source> <name>): a licence text into licenses/.
+# license_text(<source> <name>): a licence text into the licenses folder.
 function(license_text source name)
     if(NOT EXISTS "${source}")
         message(FATAL_ERROR "No licence text at ${source}")
