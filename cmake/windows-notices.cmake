@@ -4,7 +4,8 @@
 # - Qt: its DLLs and plugins (pelmox_qt_binaries, from cmake/windows-package.cmake), the note
 #   of how scripts/windows-build made them, and the third-party code Qt's build compiled into
 #   them (PELMOX_QT_NOTICES, kept with the Qt by cmake/windows-qt-notices.cmake).
-# - The MinGW-w64 runtime DLLs, from Debian's packages and their copyright files.
+# - The MinGW-w64 runtime DLLs, and NSIS in the setup program, from Debian's packages and
+#   their copyright files.
 # scripts/windows-test checks that every DLL in the packages is named here.
 
 set(PELMOX_QT_NOTICES "" CACHE PATH "The notices kept with the Windows Qt (scripts/windows-build)")
@@ -122,22 +123,26 @@ foreach(index RANGE ${last})
     notice("")
 endforeach()
 
-# The MinGW-w64 runtime: component | its DLLs | licence | what to read in its Debian copyright
-# file. The DLLs are Debian's, found beside the compiler as the install rules find them.
-set(mingw_runtime
-    "GCC runtime libraries (libstdc++ and libgcc)|libstdc++-6.dll,libgcc_s_seh-1.dll|GNU General Public License version 3 with the GCC Runtime Library Exception 3.1 (GPL-3.0-or-later WITH GCC-exception-3.1): LICENSE.txt and licenses/GCC-exception-3.1.txt|the GCC Runtime Library Exception is there too"
-    "winpthreads (MinGW-w64's POSIX threads)|libwinpthread-1.dll|MIT (expat), with parts under BSD-3-Clause and in the public domain|paragraphs \"mingw-w64-libraries/winpthreads\", and the MinGW-w64 start-up code linked into every program is under \"Files: *\" and \"mingw-w64-crt\"")
-notice("== MinGW-w64 runtime, from Debian's MinGW-w64 cross-compiler" "")
-foreach(row IN LISTS mingw_runtime)
+# Parts from Debian's packages: component | what of it is shipped | a file of its package (a
+# DLL is found beside the compiler, as the install rules find it) | licence | what to read in
+# the package's copyright file, which travels as licenses/<package>-copyright.txt. (No
+# semicolons: they would split a row.)
+set(debian_parts
+    "GCC runtime libraries (libstdc++ and libgcc)|libstdc++-6.dll, libgcc_s_seh-1.dll|libstdc++-6.dll|GNU General Public License version 3 with the GCC Runtime Library Exception 3.1 (GPL-3.0-or-later WITH GCC-exception-3.1): LICENSE.txt and licenses/GCC-exception-3.1.txt|the GCC Runtime Library Exception is there too"
+    "winpthreads (MinGW-w64's POSIX threads)|libwinpthread-1.dll|libwinpthread-1.dll|MIT (expat), with parts under BSD-3-Clause and in the public domain|paragraphs \"mingw-w64-libraries/winpthreads\", and the MinGW-w64 start-up code linked into every program is under \"Files: *\" and \"mingw-w64-crt\""
+    "NSIS (Nullsoft Scriptable Install System)|the setup program and the Uninstall.exe it installs, made from NSIS's installer stub and plug-ins|/usr/share/nsis/Stubs/lzma_solid-amd64-unicode|zlib License (Zlib), and its LZMA decompressor under the Common Public License 1.0 with the special exception for the LZMA module|\"Files: *\" and \"Source/7zip\"")
+notice("== From Debian's packages: the MinGW-w64 runtime, and NSIS in the setup program" "")
+foreach(row IN LISTS debian_parts)
     string(REPLACE "|" ";" row "${row}")
     list(GET row 0 component)
-    list(GET row 1 dlls)
-    list(GET row 2 license)
-    list(GET row 3 where)
-    string(REPLACE "," ";" dlls "${dlls}")
-    list(GET dlls 0 dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    list(GET row 1 shipped)
+    list(GET row 2 path)
+    list(GET row 3 license)
+    list(GET row 4 where)
+    if(path MATCHES "\\.dll$")
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${path}
+                        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    endif()
     file(REAL_PATH "${path}" path)
     execute_process(COMMAND dpkg-query --search "${path}" OUTPUT_VARIABLE owner
                     COMMAND_ERROR_IS_FATAL ANY)
@@ -149,13 +154,12 @@ foreach(row IN LISTS mingw_runtime)
     string(REGEX REPLACE "-[^-]*$" "" upstream "${version}")
     set(copyright ${package}-copyright.txt)
     license_text(/usr/share/doc/${package}/copyright ${copyright})
-    list(JOIN dlls ", " dlls)
     notice("-- ${component}, version ${upstream} (Debian package ${package} ${version})"
-           "   Files: ${dlls}"
+           "   Shipped: ${shipped}"
            "   Licence: ${license}"
            "   Copyright and licences: licenses/${copyright} (${where})"
            "")
-    if(dll STREQUAL "libstdc++-6.dll")
+    if(shipped MATCHES "libstdc")
         # The exception's own text, as Debian's copyright file of GCC gives it.
         file(READ /usr/share/doc/${package}/copyright gcc_copyright)
         string(REGEX MATCH "GCC RUNTIME LIBRARY EXCEPTION.*requirements of the license of GCC\\."
