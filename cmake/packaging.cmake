@@ -7,13 +7,15 @@ include(GNUInstallDirs)
 set(PELMOX_PACKAGE_MAINTAINER "PelmoxConfig developers <pelmoxconfig@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 
-# Debian keeps these under the package's name, not the project's.
+# Debian keeps these under the package's name, not the project's. The README is the one the
+# About box points to.
 install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/res/changelog
+              ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmoxconfig)
-set(CPACK_PACKAGE_VENDOR "PelmoxConfig developers")
+set(CPACK_PACKAGE_VENDOR "${PELMOX_VENDOR}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 PelmoxConfig sets up a Pelmox APRS weather tracker, the box that sits

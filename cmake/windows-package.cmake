@@ -1,5 +1,8 @@
-# The folder a Windows user unzips and runs: the programs, the Qt and MinGW runtime DLLs they
-# load, and the Qt plugins for the screen and the native style, zipped by `cpack`.
+# The Windows packages, made by `cpack`: a zip to unpack and run anywhere, and a setup program
+# (cmake/windows-installer.cmake). Both hold the programs, the Qt and MinGW runtime DLLs they
+# load, the Qt plugins for the screen and the native style, our licence, the README, and the
+# third-party notices with their licence texts (cmake/windows-notices.cmake). Both programs,
+# and the setup program, are signed when a certificate is given (cmake/windows-sign.cmake).
 # Programs join with install(TARGETS ... ${PELMOX_RUNTIME_DEPENDENCIES} ...).
 
 # Cross-built here: the DLLs the programs name are found with the MinGW objdump.
@@ -18,7 +21,8 @@ endforeach()
 
 # Qt's DLLs by their targets: the dependency search below lower-cases DLL names, which finds
 # no Qt6Core.dll on a case-sensitive file system.
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::SerialPort
+set(pelmox_qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets Qt6::SerialPort)
+install(IMPORTED_RUNTIME_ARTIFACTS ${pelmox_qt_libraries}
         RUNTIME_DEPENDENCY_SET pelmox_runtime
         RUNTIME DESTINATION . LIBRARY DESTINATION .)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin
@@ -27,6 +31,8 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
         RUNTIME_DEPENDENCY_SET pelmox_runtime
         LIBRARY DESTINATION styles RUNTIME DESTINATION styles)
+set(pelmox_qt_binaries ${pelmox_qt_libraries} Qt6::QWindowsIntegrationPlugin
+    Qt6::QWindowsVistaStylePlugin)
 
 # What all of these load besides Qt and Windows' own DLLs (KERNEL32.dll, ...): the MinGW
 # runtime, lib*.dll.
@@ -36,13 +42,11 @@ install(RUNTIME_DEPENDENCY_SET pelmox_runtime
         PRE_INCLUDE_REGEXES "^lib"
         PRE_EXCLUDE_REGEXES ".*")
 
-# The licences: ours, and that of the Qt libraries beside the programs (scripts/windows-build
-# names the file from Qt's source).
+# Our licence and the README (the About box points to it); the third-party notices.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-set(PELMOX_QT_LICENSE "" CACHE FILEPATH "Qt's LGPL 3 text, for the Windows zip")
-if(PELMOX_QT_LICENSE)
-    install(FILES ${PELMOX_QT_LICENSE} DESTINATION . RENAME Qt-LGPL-3.0.txt)
-endif()
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+set(PELMOX_QT_LICENSE "" CACHE FILEPATH "Qt's LGPL 3 text, for the Windows packages")
+include(${CMAKE_CURRENT_LIST_DIR}/windows-notices.cmake)
 
 # Debian's MinGW runtime and our Qt carry their symbols; a user needs none of them.
 install(CODE "set(pelmox_strip \"${CMAKE_STRIP}\")")
@@ -53,7 +57,14 @@ install(CODE [[
     endforeach()
 ]])
 
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_VENDOR "${PELMOX_VENDOR}")
 set(CPACK_PACKAGE_FILE_NAME "pelmoxconfig-${PROJECT_VERSION}-windows-x64")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# The setup program's name: the zip's with -setup (set by generator, at cpack time).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-cpack-options.cmake)
+# Signed after stripping, which the install rules above do.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows-sign.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows-sign.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/windows-installer.cmake)
 include(CPack)

@@ -1,0 +1,6 @@
+# Read by cpack for each Windows package it makes (CPACK_PROJECT_CONFIG_FILE): the setup
+# program is named as the zip, with -setup, and has no top folder of its own.
+if(CPACK_GENERATOR STREQUAL "NSIS")
+    string(APPEND CPACK_PACKAGE_FILE_NAME "-setup")
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+endif()
