@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "built_program.h"
 #include "codec_messages.h"
 #include "config_image.h"
 #include "simulated_tracker.h"
@@ -34,7 +35,7 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}) {
         environment.insert("PELMOX_PORT", port);
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(PELMOXCTL_PATH, arguments);
+    startBuiltProgram(process, PELMOXCTL_PATH, arguments);
     process.waitForFinished(60'000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
