@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstdarg>
 
+// Takes six arguments whatever the call passed, as the C library's own syscall() does, and hands
+// them on unchanged.
 extern "C" long syscall(long number, ...) noexcept {
     std::array<long, 6> args{};
     va_list list;
