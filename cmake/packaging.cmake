@@ -39,6 +39,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PELMOX_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A cross build (cmake/linux-<arch>.cmake) is packaged for its target, the Debian architecture
+# of its multiarch triplet.
+if(CMAKE_CROSSCOMPILING)
+    execute_process(COMMAND dpkg-architecture -T ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_TARGET_ARCH
+                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_STRIP_FILES ON)
 # Directories the install rules create get the usual modes whatever the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -71,9 +72,14 @@ std::string startTrackerProcess(pid_t& child) {
     return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string();
 }
 
-// pelmoxctl as a script runs it, with its output thrown away; true when it failed.
+// pelmoxctl as a script runs it, with its output thrown away; true when it failed. In a cross
+// build it runs under the emulator the benchmark runs under (PELMOX_EMULATOR, qemu-user).
 bool runPelmoxctl(const std::vector<std::string>& arguments) {
-    std::vector<std::string> words{PELMOXCTL_PATH};
+    std::vector<std::string> words;
+    std::istringstream emulator(PELMOX_EMULATOR);
+    for (std::string word; emulator >> word;)
+        words.push_back(word);
+    words.push_back(PELMOXCTL_PATH);
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -84,7 +90,7 @@ bool runPelmoxctl(const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     return spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||

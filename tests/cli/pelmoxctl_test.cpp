@@ -17,6 +17,7 @@
 #include <fstream>
 #include <memory>
 
+#include "built_program.h"
 #include "codec_messages.h"
 #include "config_image.h"
 #include "eventually.h"
@@ -78,7 +79,7 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool o
                 ::_exit(kNoOtherUser);
         });
     }
-    process.start(PELMOXCTL_PATH, arguments);
+    startBuiltProgram(process, PELMOXCTL_PATH, arguments);
     process.waitForFinished(60'000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -278,8 +279,8 @@ TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
             for (const int signal : {SIGINT, SIGTERM, SIGHUP})
                 ::signal(signal, SIG_DFL);
         });
-        process->start(
-            PELMOXCTL_PATH,
+        startBuiltProgram(
+            *process, PELMOXCTL_PATH,
             QStringList{"--port", QString::fromStdString(tracker.devicePath())} + arguments);
         return process;
     };

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "box_recorder.h"
+#include "built_program.h"
 #include "link_messages.h"
 #include "pty_peer.h"
 #include "tracker_link.h"
@@ -180,8 +181,8 @@ TEST_F(ChannelTest, BusyPortCannotBeAcquired) {
 
 TEST_F(ChannelTest, PortHeldByAnotherProgramCannotBeAcquired) {
     QProcess holder;
-    holder.start(QCoreApplication::applicationFilePath(),
-                 {"--hold-port", QString::fromStdString(peer.path())});
+    startBuiltProgram(holder, QCoreApplication::applicationFilePath(),
+                      {"--hold-port", QString::fromStdString(peer.path())});
     ASSERT_TRUE(holder.waitForReadyRead(10000));
     ASSERT_EQ(holder.readLine().trimmed(), "held");
     EXPECT_TRUE(link.open());
