@@ -22,6 +22,7 @@
 #include "config_image.h"
 #include "eventually.h"
 #include "other_user.h"
+#include "own_process_name.h"
 #include "simulated_tracker.h"
 #include "tracker_record.h"
 #include "uucp_lock.h"
@@ -35,13 +36,10 @@ using Fault = SimulatedTracker::Fault;
 constexpr int kDone = 0, kDeviceFailed = 1, kBadInput = 2, kDiffers = 3;
 // What a child process that could not become another user ends with.
 constexpr int kNoOtherUser = 125;
-// The kernel keeps a process's name to 15 characters.
-constexpr int kProcessNameLength = 15;
 
 // This test program, as another program holding a port shows in pelmoxctl's messages.
 QString thisProcess() {
-    return QString::fromLocal8Bit(program_invocation_short_name).left(kProcessNameLength) +
-           " (pid " + QString::number(::getpid()) + ")";
+    return QString::fromStdString(ownProcessName()) + " (pid " + QString::number(::getpid()) + ")";
 }
 
 // Where a UUCP lock file for the device goes: the first lock directory this test may write.

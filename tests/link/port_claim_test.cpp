@@ -19,6 +19,7 @@
 #include "box_recorder.h"
 #include "link_messages.h"
 #include "other_user.h"
+#include "own_process_name.h"
 #include "port_claim.h"
 #include "port_holder.h"
 #include "pty_peer.h"
@@ -29,11 +30,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 const std::string kRefused(link_message::kCannotAcquirePort);
-// The kernel keeps a process's name to 15 characters.
-constexpr std::size_t kProcessNameLength = 15;
-
 PortHolder thisProcess() {
-    return {::getpid(), std::string(program_invocation_short_name).substr(0, kProcessNameLength)};
+    return {::getpid(), ownProcessName()};
 }
 
 // Lock contents as minicom and its kin write them (the pid in ten characters), and as older
