@@ -8,9 +8,9 @@ set(PELMOX_PACKAGE_MAINTAINER "PelmoxConfig developers <pelmoxconfig@example.org
     CACHE STRING "Maintainer field of the Debian package")
 
 # Debian keeps these under the package's name, not the project's. The README is the one the
-# About box points to.
+# About box points to; NEWS.md says what each release holds.
 install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/res/changelog
-              ${PROJECT_SOURCE_DIR}/README.md
+              ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NEWS.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
 
 set(CPACK_GENERATOR DEB)
