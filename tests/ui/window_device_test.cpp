@@ -145,13 +145,14 @@ TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
         choosePort(tracker.devicePath());
         click(IDC_TONE_1200);
         ASSERT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Tone1200; }));
-        // Another command since, on no port at all.
+        // Another command since, on no port at all, which leaves the link at 2400 baud.
         choosePort("");
         click(IDC_READ_VERSION);
         boxes.clear();
         close();
         EXPECT_FALSE(window.isVisible());
         EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Off; }));
+        window.link().setBaudRate(9600);
     }
 
     window.show();
