@@ -330,6 +330,7 @@ TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
 TEST_F(PelmoxctlTest, TimedToneKeepsThePortAndSaysWhenItMayStayOn) {
     const auto tone = startPelmoxctl({"--port", device(), "tone", "1200", "--for", "2"});
     ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Tone1200));
+    QTest::qWait(500);  // past the tone command, into the countdown
     const int other = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
     ASSERT_TRUE(tone->waitForFinished(10'000));
