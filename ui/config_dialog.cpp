@@ -92,11 +92,14 @@ std::int32_t numberOf(const QLineEdit* field) {
     return fieldToNumber(textOf(field));
 }
 
-// A message about a tone: the port as the port box names it for %1, the time limit for %2.
+// A message about a tone: the port as the port box names it for %1, and in the texts of the
+// time limit the limit for %2 (Qt warns of a number with no place to go).
 std::string toneMessage(std::string_view text, const PortChoice& port) {
-    return fieldToLatin1(latin1ToField(text)
-                             .arg(QString::fromStdString(portText(port)))
-                             .arg(CConfigDlg::kToneTimeLimit.count()));
+    const QString format = latin1ToField(text);
+    const QString name = QString::fromStdString(portText(port));
+    return fieldToLatin1(format.contains(QLatin1String("%2"))
+                             ? format.arg(name, QString::number(CConfigDlg::kToneTimeLimit.count()))
+                             : format.arg(name));
 }
 
 }  // namespace
