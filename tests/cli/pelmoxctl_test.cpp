@@ -65,7 +65,7 @@ struct Outcome {
 };
 
 // Runs pelmoxctl with PELMOX_PORT set to port, or unset when port is empty; as another user
-// when asked, ending with kNoOtherUser when it cannot be.
+// when asked, ending with kNoOtherUser when it cannot be or that user may not run it.
 Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool otherUser = false) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("PELMOX_PORT");
@@ -75,7 +75,8 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool o
     process.setProcessEnvironment(environment);
     if (otherUser) {
         process.setChildProcessModifier([] {
-            if (::geteuid() != 0 || !becomeOtherUser())
+            // A checkout in a private directory (mktemp -d) keeps the program from that user.
+            if (::geteuid() != 0 || !becomeOtherUser() || ::access(PELMOXCTL_PATH, X_OK) != 0)
                 ::_exit(kNoOtherUser);
         });
     }
