@@ -34,7 +34,8 @@ inline constexpr std::string_view kDescription =
     "\n"
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
     "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
-    "failed, 2 usage or file error, 3 diff found differences.";
+    "failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be\n"
+    "stopped (the transmitter may still be keyed).";
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
     "version, read, write, diff, tone or ports.";
@@ -118,6 +119,17 @@ inline constexpr std::string_view kToneStaysOn =
     "the tone stays on until 'pelmoxctl tone stop' (or use --for SECONDS)";
 inline constexpr std::string_view kToneCountdown = "Tone on, %1 s left (Ctrl+C stops it)";
 inline constexpr std::string_view kToneStoppedEarly = "stopped the tone early, as asked";
+// A stop asked for while the tracker was still being looked for: no tone was sent.
+inline constexpr std::string_view kToneNotStarted = "stopped before the tone was started, as asked";
+// The last line when no stop got through: the device, as given.
+inline constexpr std::string_view kToneMayBeOn =
+    "the tracker on %1 may still be transmitting: stop it with 'pelmoxctl --port %1 tone stop' "
+    "or by switching the tracker off";
+
+// A stop asked for during a write waits for the write and its check to end, so the tracker is not
+// left with part of an image; then the program ends as asked.
+inline constexpr std::string_view kWriteFinishedFirst =
+    "finished the write and its check before stopping, as asked";
 
 // The steps of the progress line.
 inline constexpr std::string_view kFindingTracker = "Finding the tracker";

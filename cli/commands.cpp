@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "exchange_time.h"
 #include "image_file.h"
 #include "output_file.h"
+#include "port_choice.h"
 #include "port_details.h"
 #include "port_report.h"
 #include "port_selection.h"
@@ -23,6 +25,7 @@
 #include "stderr_console.h"
 #include "stderr_presenter.h"
 #include "stop_request.h"
+#include "tone_stop.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
 #include "tracker_units.h"
@@ -100,6 +103,30 @@ bool encodeForWrite(const SettingsFile& file, CTrackerConfig& record, ImageBuffe
     return ConfigImage::encode(record, buffer) != ConfigImage::kSize;
 }
 
+// A write that a signal cannot cut short: from the first byte of the upload to the end of its
+// check, SIGINT, SIGTERM and SIGHUP (and Ctrl+C and closing the console on Windows) wait, for a
+// tracker left with part of an image stores nonsense and may not answer again. A signal before
+// the upload ends the program at once, as nothing has been written yet.
+class UninterruptedWrite {
+  public:
+    // The link's verified write, with the signals held while it runs; its failure mark.
+    bool run(CTrackerLink& link, std::span<const std::uint8_t> image) {
+        stop_.emplace();
+        return link.writeImageVerified(image);
+    }
+    // Once the progress line is gone: when a signal came during the write, says so and ends as
+    // it asked. Without one, nothing.
+    void endIfAsked() {
+        if (!stop_ || !stop_->requested())
+            return;
+        StderrConsole::printLine(toQString(CliText::kWriteFinishedFirst));
+        stop_->endAsRequested();
+    }
+
+  private:
+    std::optional<StopRequest> stop_;
+};
+
 bool printLines(const QStringList& lines) {
     QByteArray text;
     for (const QString& line : lines)
@@ -172,6 +199,8 @@ ExitStatus write(const Invocation& invocation) {
 
     const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
     Reply reply{};
+    UninterruptedWrite uninterrupted;
+    bool failed = false;
     {
         ProgressDisplay progress(partial ? std::vector{findingStep(), readingStep(), writingStep()}
                                          : std::vector{findingStep(), writingStep()});
@@ -186,9 +215,11 @@ ExitStatus write(const Invocation& invocation) {
             if (encodeForWrite(*file, record, buffer))
                 return ExitStatus::BadInput;
         }
-        if (link.writeImageVerified(written))
-            return ExitStatus::DeviceFailed;
+        failed = uninterrupted.run(link, written);
     }
+    uninterrupted.endIfAsked();
+    if (failed)
+        return ExitStatus::DeviceFailed;
     if (partial) {
         StderrConsole::printLine(
             toQString(CliText::kKeptKeys)
@@ -212,14 +243,18 @@ ExitStatus writeImage(const Invocation& invocation) {
         return ExitStatus::BadInput;
 
     Reply reply{};
+    UninterruptedWrite uninterrupted;
+    bool failed = false;
     {
         ProgressDisplay progress({findingStep(), writingStep()});
         if (findTracker(link, reply))
             return ExitStatus::DeviceFailed;
         progress.advance();
-        if (link.writeImageVerified(image))
-            return ExitStatus::DeviceFailed;
+        failed = uninterrupted.run(link, image);
     }
+    uninterrupted.endIfAsked();
+    if (failed)
+        return ExitStatus::DeviceFailed;
     return printStored(image, reply);
 }
 
@@ -266,21 +301,31 @@ ExitStatus diff(const Invocation& invocation) {
 
 // A tone left on keys the transmitter after the program has ended: it blocks the channel for
 // everyone and may overheat the radio. So the time is waited out here, and the tone is switched
-// off at its end or as soon as a stop is asked for, even before the tone has started.
+// off at its end or as soon as a stop is asked for; a stop asked for while the tracker is still
+// being looked for ends the program before any tone is sent.
 ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
     StopRequest stop;
+    // The port stays ours from the search to the stop, so that another program cannot take it
+    // in between and keep the stop from getting through.
+    const CTrackerLink::PortHold hold = link.holdPort();
     Reply reply{};
     if (findTracker(link, reply))
         return ExitStatus::DeviceFailed;
+    if (stop.requested()) {
+        StderrConsole::printLine(toQString(CliText::kToneNotStarted));
+        stop.endAsRequested();
+    }
     // The tracker's tone command switches any tone off before it starts the new one, so a
     // failed start leaves none on.
-    if (!stop.requested()) {
-        if (link.tone(code))
-            return ExitStatus::DeviceFailed;
-        countDown(time, toQString(CliText::kToneCountdown), stop);
-    }
-    if (link.tone(command_bytes::kToneOff))
+    if (link.tone(code))
         return ExitStatus::DeviceFailed;
+    countDown(time, toQString(CliText::kToneCountdown), stop);
+    if (tone_stop::stopTone(link)) {
+        const QString device =
+            QString::fromStdString(portText({link.portNumber(), link.deviceName()}));
+        StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
+        return ExitStatus::ToneMayBeOn;
+    }
     if (stop.requested()) {
         StderrConsole::printLine(toQString(CliText::kToneStoppedEarly));
         stop.endAsRequested();

@@ -70,6 +70,10 @@ PortChoice choosePort(std::span<const std::string> entries, std::string_view tex
     return {0, std::string(text)};
 }
 
+std::string portText(const PortChoice& port) {
+    return port.deviceName.empty() ? numberedPortName(port.portNumber) : port.deviceName;
+}
+
 std::vector<std::string> systemSerialPorts() {
     std::vector<std::string> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())

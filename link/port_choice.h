@@ -27,6 +27,9 @@ std::vector<std::string> portListEntries(std::span<const std::string> systemPort
 // entry selects it (COMn in any letter case); an empty text is no selection (port 0).
 PortChoice choosePort(std::span<const std::string> entries, std::string_view text);
 
+// The port as the user named it, for messages: "COM3", "/dev/ttyUSB0".
+std::string portText(const PortChoice& port);
+
 // The serial ports the system reports, by the names the link opens them with.
 std::vector<std::string> systemSerialPorts();
 // The name the link opens a port the system reports with: "COM7" on Windows, the device's path

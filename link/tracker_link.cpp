@@ -50,12 +50,27 @@ bool CTrackerLink::isOpen() const {
     return port_ != nullptr;
 }
 
+CTrackerLink::PortHold::~PortHold() {
+    if (--link_.holds_ == 0)
+        link_.releasePort();
+}
+
 bool CTrackerLink::open() {
+    // Inside a hold, the port the last exchange left open serves this one.
+    if (keepsPort()) {
+        portFailure_.reset();
+        if (!port_->setBaudRate(baudRate_)) {
+            portSound_ = false;
+            return errorBox(link_message::kSetStateFailed);
+        }
+        return false;
+    }
     // A handle left from an earlier attempt goes first; if that fails the user hears of it,
     // but the new open still goes ahead.
     if (port_)
         close();
     portFailure_.reset();
+    portSound_ = false;
 
     std::string device = deviceName_;
     if (device.empty()) {
@@ -92,6 +107,7 @@ bool CTrackerLink::open() {
         !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)) {
         return errorBox(link_message::kSetStateFailed);
     }
+    portSound_ = true;
     return false;
 }
 
@@ -105,7 +121,7 @@ bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
         const char c = static_cast<char>(byte);
         port_->clearError();
         if (port_->write(&c, 1) != 1)
-            return errorBox(link_message::kWriteFailed);
+            return lineFailed(link_message::kWriteFailed);
         if (port_->waitForBytesWritten(byteTimeout)) {
             ++total;
         } else if (port_->error() == QSerialPort::TimeoutError) {
@@ -113,12 +129,12 @@ bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
             // it slip out late in the middle of whatever follows.
             port_->clear(QSerialPort::Output);
         } else {
-            return errorBox(link_message::kWriteFailed);
+            return lineFailed(link_message::kWriteFailed);
         }
         std::this_thread::sleep_for(link_timing::kBytePause);
     }
     if (total != bytes.size())
-        return errorBox(link_message::kWriteMismatch);
+        return lineFailed(link_message::kWriteMismatch);
     return false;
 }
 
@@ -135,7 +151,7 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
         const qint64 got = port_->read(reinterpret_cast<char*>(buffer.data() + received),
                                        static_cast<qint64>(buffer.size() - received));
         if (got < 0) {
-            errorBox(link_message::kReadFailed);
+            lineFailed(link_message::kReadFailed);
             return 0;
         }
         if (got > 0) {
@@ -155,7 +171,7 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
         if (!port_->waitForReadyRead(waitMilliseconds(until - now)) &&
             port_->error() != QSerialPort::TimeoutError) {
             // The line is gone (a hangup reads as end of file) or the device failed.
-            errorBox(link_message::kReadFailed);
+            lineFailed(link_message::kReadFailed);
             return 0;
         }
     }
@@ -165,6 +181,8 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
 bool CTrackerLink::close() {
     if (!port_)
         return errorBox(link_message::kPortInvalid);
+    if (keepsPort())
+        return false;
     port_->clearError();
     port_->close();
     const bool failed = port_->error() != QSerialPort::NoError;
@@ -183,4 +201,14 @@ void CTrackerLink::releasePort() {
     port_->close();
     port_.reset();
     claim_.release();
+}
+
+void CTrackerLink::endExchange() {
+    if (!keepsPort())
+        releasePort();
+}
+
+bool CTrackerLink::lineFailed(std::string_view message) {
+    portSound_ = false;
+    return errorBox(message);
 }

@@ -1,5 +1,6 @@
 // The serial connection to the tracker and the command protocol on top of it.
-// Every exchange opens the port, talks, and closes it again; nothing runs in the background.
+// Every exchange opens the port, talks, and closes it again, unless a PortHold keeps it open
+// between exchanges; nothing runs in the background.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "port_claim.h"
 #include "port_failure.h"
@@ -23,6 +25,22 @@ class CTrackerLink {
     ~CTrackerLink();
     CTrackerLink(const CTrackerLink&) = delete;
     CTrackerLink& operator=(const CTrackerLink&) = delete;
+
+    // While a hold lives, the port stays open from one exchange to the next, with its lock file
+    // and our flock(), so that no program that respects them can take it in between (a timed
+    // tone is started and stopped on the one port). Each exchange still sets the speed it
+    // needs. A port whose line failed is closed, and the next exchange opens it afresh.
+    class PortHold {
+      public:
+        explicit PortHold(CTrackerLink& link) : link_(link) { ++link_.holds_; }
+        ~PortHold();
+        PortHold(const PortHold&) = delete;
+        PortHold& operator=(const PortHold&) = delete;
+
+      private:
+        CTrackerLink& link_;
+    };
+    [[nodiscard]] PortHold holdPort() { return PortHold(*this); }
 
     // COM1 to COM4 by number (0 means nothing chosen); clears any device name.
     void setPortNumber(int number);
@@ -55,12 +73,21 @@ class CTrackerLink {
   private:
     // Lets the port go without a message: the end of an exchange whose failure was already shown.
     void releasePort();
+    // The end of an exchange: the port goes, unless a hold keeps it for the next one.
+    void endExchange();
+    // A read or write that failed: the message, and the port is not to serve another exchange.
+    bool lineFailed(std::string_view message);
+    // True while a hold keeps a sound port open for the exchanges to come.
+    bool keepsPort() const { return port_ && holds_ > 0 && portSound_; }
     class ExchangeEnd;
 
     int portNumber_ = 1;
     std::string deviceName_;
     int baudRate_ = kFirstBaud;
     std::optional<PortFailure> portFailure_;
+    int holds_ = 0;
+    // Open and set up, and no read or write on it has failed since.
+    bool portSound_ = false;
     // Declared before the port so that the port closes before the claim is given up.
     PortClaim claim_;
     std::unique_ptr<QSerialPort> port_;

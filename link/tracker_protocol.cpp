@@ -34,11 +34,12 @@ std::array<std::uint8_t, N + 1> withCode(const std::array<std::uint8_t, N>& pref
 }  // namespace
 
 // Every exchange gives the port back when it ends, whatever happened: a failed identify or a
-// refused line setting must not keep the port from other programs until the next command.
+// refused line setting must not keep the port from other programs until the next command. Only
+// a hold keeps it, for the exchanges that follow.
 class CTrackerLink::ExchangeEnd {
   public:
     explicit ExchangeEnd(CTrackerLink& link) : link_(link) {}
-    ~ExchangeEnd() { link_.releasePort(); }
+    ~ExchangeEnd() { link_.endExchange(); }
     ExchangeEnd(const ExchangeEnd&) = delete;
     ExchangeEnd& operator=(const ExchangeEnd&) = delete;
 

@@ -7,8 +7,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <span>
 #include <utility>
 
@@ -22,6 +26,7 @@
 #include "form_text.h"
 #include "message_box.h"
 #include "port_choice.h"
+#include "tone_stop.h"
 #include "ui_config_dialog.h"
 #include "window_texts.h"
 
@@ -87,6 +92,16 @@ std::int32_t numberOf(const QLineEdit* field) {
     return fieldToNumber(textOf(field));
 }
 
+// A message about a tone: the port as the port box names it for %1, and in the texts of the
+// time limit the limit for %2 (Qt warns of a number with no place to go).
+std::string toneMessage(std::string_view text, const PortChoice& port) {
+    const QString format = latin1ToField(text);
+    const QString name = QString::fromStdString(portText(port));
+    return fieldToLatin1(format.contains(QLatin1String("%2"))
+                             ? format.arg(name, QString::number(CConfigDlg::kToneTimeLimit.count()))
+                             : format.arg(name));
+}
+
 }  // namespace
 
 CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts, parent) {}
@@ -108,6 +123,12 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     ui_->IDC_COMPORT->completer()->setCaseSensitivity(Qt::CaseSensitive);
     recordToForm();
     ui_->IDC_CALLSIGN->setFocus();
+
+    if (stopRequest_.wakeDescriptor() >= 0) {
+        stopNotifier_ =
+            new QSocketNotifier(stopRequest_.wakeDescriptor(), QSocketNotifier::Read, this);
+        connect(stopNotifier_, &QSocketNotifier::activated, this, &CConfigDlg::endForSignal);
+    }
 }
 
 CConfigDlg::~CConfigDlg() = default;
@@ -208,8 +229,11 @@ void CConfigDlg::recordToForm() {
     ui_->IDC_MODE_WX200->setChecked((config_.stationMode & CTrackerConfig::kModeWx200) != 0);
 }
 
-void CConfigDlg::selectPort() {
-    usePort(choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString()));
+PortChoice CConfigDlg::selectPort() {
+    const PortChoice port =
+        choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString());
+    usePort(port);
+    return port;
 }
 
 void CConfigDlg::usePort(const PortChoice& port) {
@@ -260,7 +284,17 @@ void CConfigDlg::writeConfiguration() {
     std::array<char, kReplyBufferSize> reply{};
     if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
         return;
-    if (link_.writeImageVerified(written))
+    // A signal during the search ends the program here, with nothing written. From the first
+    // byte of the upload to the end of its check one waits: a tracker left with part of an
+    // image stores nonsense and may not answer again.
+    if (stopRequest_.requested())
+        endForSignal();
+    holdSignals(true);
+    const bool failed = link_.writeImageVerified(written);
+    holdSignals(false);
+    if (stopRequest_.requested())
+        endForSignal();
+    if (failed)
         return;
 
     // What the tracker now stores, in canonical form, with the timing values as it rounds them.
@@ -271,34 +305,112 @@ void CConfigDlg::writeConfiguration() {
 }
 
 void CConfigDlg::toneTest(char code) {
-    selectPort();
+    const PortChoice port = selectPort();
     formToRecord();
     // The tracker makes its tones from the calibration it stores, not from the field.
     if (config_.calibrationChanged) {
         informationBox(WindowText::kCalibrationWarning, WindowText::kCalibrationCaption);
     }
     const BusyCursor busy;
-    const PortChoice port{link_.portNumber(), link_.deviceName()};
     if (link_.tone(code))
         return;
+    // Kept by port and speed: a tracker hears only the speed it runs at, so a tone on at one
+    // speed is stopped only by a stop at that speed.
+    const int baud = link_.baudRate();
+    auto tone = std::find_if(tonesOn_.begin(), tonesOn_.end(),
+                             [&](const ToneOn& on) { return on.port == port && on.baud == baud; });
     if (code == command_bytes::kToneOff) {
-        toneOn_.reset();
-    } else {
-        toneOn_ = ToneOn{port, link_.baudRate()};
+        if (tone != tonesOn_.end())
+            tonesOn_.erase(tone);
+        return;
     }
+    if (tone == tonesOn_.end())
+        tone = tonesOn_.insert(tonesOn_.end(), ToneOn{port, baud, 0});
+    tone->start = ++toneStarts_;
+    QTimer::singleShot(toneTimeLimit_, this, [this, start = tone->start] { toneTimedOut(start); });
+}
+
+bool CConfigDlg::stopTone(const ToneOn& tone) {
+    const int baud = link_.baudRate();
+    usePort(tone.port);
+    link_.setBaudRate(tone.baud);
+    const bool failed = link_.tone(command_bytes::kToneOff);
+    link_.setBaudRate(baud);
+    return failed;
+}
+
+const CConfigDlg::ToneOn* CConfigDlg::toneStarted(unsigned start) const {
+    const auto tone = std::find_if(tonesOn_.begin(), tonesOn_.end(),
+                                   [start](const ToneOn& on) { return on.start == start; });
+    return tone == tonesOn_.end() ? nullptr : &*tone;
+}
+
+void CConfigDlg::forgetTone(unsigned start) {
+    std::erase_if(tonesOn_, [start](const ToneOn& on) { return on.start == start; });
+}
+
+// Copies are taken before each stop: the boxes a failed stop shows run the event loop, in
+// which another handler (a time-out, a close) may change the list.
+void CConfigDlg::toneTimedOut(unsigned start) {
+    const ToneOn* on = toneStarted(start);
+    if (on == nullptr)
+        return;  // stopped, or started again since
+    const ToneOn tone = *on;
+    const BusyCursor busy;
+    if (stopTone(tone)) {
+        informationBox(toneMessage(WindowText::kToneTimeoutFailed, tone.port),
+                       WindowText::kToneNotStoppedCaption);
+        return;
+    }
+    forgetTone(start);
+    informationBox(toneMessage(WindowText::kToneTimedOut, tone.port),
+                   WindowText::kToneTimedOutCaption);
 }
 
 void CConfigDlg::done(int result) {
-    // Stopped where it was started, whatever the port box shows now; no calibration warning,
-    // which is about the tones to come.
-    if (toneOn_) {
-        usePort(toneOn_->port);
-        link_.setBaudRate(toneOn_->baud);
-        const BusyCursor busy;
-        if (!link_.tone(command_bytes::kToneOff))
-            toneOn_.reset();
+    // Each stopped where it was started, whatever the port box shows now, at its own speed; no
+    // calibration warning, which is about the tones to come.
+    const BusyCursor busy;
+    std::vector<unsigned> starts;
+    for (const ToneOn& tone : tonesOn_)
+        starts.push_back(tone.start);
+    for (const unsigned start : starts) {
+        while (const ToneOn* on = toneStarted(start)) {
+            const ToneOn tone = *on;
+            if (!stopTone(tone)) {
+                forgetTone(start);
+                break;
+            }
+            if (choiceBox(toneMessage(WindowText::kToneNotStopped, tone.port),
+                          WindowText::kToneNotStoppedCaption, WindowText::kTryAgain,
+                          WindowText::kCloseAnyway) == BoxAnswer::Second) {
+                break;
+            }
+        }
     }
     QDialog::done(result);
+}
+
+void CConfigDlg::endForSignal() {
+    // Nobody may be there to answer a box: the link's messages go to standard error, and so
+    // does the word that a tone could not be stopped.
+    setBoxPresenter({});
+    for (const ToneOn& tone : std::vector(tonesOn_)) {
+        usePort(tone.port);
+        link_.setBaudRate(tone.baud);
+        if (tone_stop::stopTone(link_)) {
+            const std::string line = toneMessage(WindowText::kSignalToneMayBeOn, tone.port);
+            std::fprintf(stderr, "%s\n", line.c_str());
+        }
+    }
+    stopRequest_.endAsRequested();
+}
+
+void CConfigDlg::holdSignals(bool held) {
+    // The signal is still noted meanwhile; only the boxes of a failing write, which run the
+    // event loop, must not act on it halfway.
+    if (stopNotifier_ != nullptr)
+        stopNotifier_->setEnabled(!held);
 }
 
 void CConfigDlg::peetClicked() {

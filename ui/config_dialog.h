@@ -5,13 +5,19 @@
 
 #include <QDialog>
 #include <QtGlobal>
+#include <chrono>
 #include <memory>
-#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "port_choice.h"
 #include "port_combo_box.h"
+#include "stop_request.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
+
+class QSocketNotifier;
 
 namespace Ui {
 class ConfigDialog;
@@ -32,10 +38,17 @@ class CConfigDlg : public QDialog {
 
     void showAbout();
 
+    // A tone the window started is stopped after this long: FM practice is a transmit time-out
+    // of about three minutes, as repeaters' time-out timers have it.
+    static constexpr std::chrono::minutes kToneTimeLimit{3};
+    // For tests, which cannot wait that long; the window itself never changes it.
+    void setToneTimeLimit(std::chrono::milliseconds limit) { toneTimeLimit_ = limit; }
+
   protected:
-    // Exit, Escape and the close box all end here. A tone the window started and has not
+    // Exit, Escape and the close box all end here. Every tone the window started and has not
     // stopped is stopped first, as "Stop Sending" does: a transmitter left keyed after the
-    // program has ended blocks the channel for everyone and may overheat the radio.
+    // program has ended blocks the channel for everyone and may overheat the radio. While one
+    // cannot be stopped the window stays, until the user tries again or closes anyway.
     void done(int result) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -51,7 +64,8 @@ class CConfigDlg : public QDialog {
 
     void formToRecord();
     void recordToForm();
-    void selectPort();
+    // Sets the link's port from the port box, and returns it.
+    PortChoice selectPort();
     void usePort(const PortChoice& port);
 
     void readVersion();
@@ -61,13 +75,29 @@ class CConfigDlg : public QDialog {
     void peetClicked();
     void wx200Clicked();
 
-    std::unique_ptr<Ui::ConfigDialog> ui_;
-    CTrackerConfig config_;
-    CTrackerLink link_;
-    // Where a tone the window started is still on: the port and the speed it went out at.
+    // Where a tone the window started is still on: the port and the speed it went out at, and
+    // which start it was, so that the time-out of an earlier start leaves a newer one alone.
     struct ToneOn {
         PortChoice port;
         int baud;
+        unsigned start;
     };
-    std::optional<ToneOn> toneOn_;
+    // Sends the stop where the tone went out, leaving the link's speed as it was; failure mark.
+    bool stopTone(const ToneOn& tone);
+    const ToneOn* toneStarted(unsigned start) const;
+    void forgetTone(unsigned start);
+    void toneTimedOut(unsigned start);
+    // A signal (SIGINT, SIGTERM, SIGHUP: a logout, a terminal closed): every tone is stopped
+    // without asking, as nobody may be there to answer, and the program ends as the signal asked.
+    [[noreturn]] void endForSignal();
+    void holdSignals(bool held);
+
+    std::unique_ptr<Ui::ConfigDialog> ui_;
+    CTrackerConfig config_;
+    CTrackerLink link_;
+    std::vector<ToneOn> tonesOn_;
+    unsigned toneStarts_ = 0;
+    std::chrono::milliseconds toneTimeLimit_ = kToneTimeLimit;
+    StopRequest stopRequest_;
+    QSocketNotifier* stopNotifier_ = nullptr;
 };

@@ -21,6 +21,25 @@ inline constexpr std::string_view kCalibrationWarning =
     "New Calibration value should be written before Testing Tones";
 inline constexpr std::string_view kCalibrationCaption = "Calibration not written";
 
+// A tone the window started and could not stop: when closing, with the choice to try again, and
+// at its time limit. %1 is the port as the port box names it, %2 the limit in minutes.
+inline constexpr std::string_view kToneNotStopped =
+    "The tracker on %1 may still be transmitting: its test tone could not be stopped.";
+inline constexpr std::string_view kToneNotStoppedCaption = "Tone not stopped";
+inline constexpr std::string_view kTryAgain = "Try Again";
+inline constexpr std::string_view kCloseAnyway = "Close Anyway";
+inline constexpr std::string_view kToneTimedOut =
+    "The test tone on %1 was stopped after %2 minutes, as a transmitter should not stay keyed "
+    "longer. Press the tone button again for another %2 minutes.";
+inline constexpr std::string_view kToneTimedOutCaption = "Tone stopped";
+inline constexpr std::string_view kToneTimeoutFailed =
+    "The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may "
+    "still be transmitting. Press Stop Sending, or switch the tracker off.";
+// On standard error, when a signal ends the program and a tone could not be stopped first.
+inline constexpr std::string_view kSignalToneMayBeOn =
+    "PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be "
+    "stopped. Switch the tracker off, or stop the tone with: pelmoxctl --port %1 tone stop";
+
 // Error boxes carry no caption of their own; this is what the desktop shows in its place.
 inline constexpr std::string_view kErrorCaption = "Error";
 

@@ -1,5 +1,5 @@
 // pelmoxctl's command line: how many words each command takes, options given twice or to a
-// command with no use for them, and every tone by name.
+// command with no use for them, every tone by name, and the seconds of a timed tone.
 #include "command_line.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@ struct Expected {
     QString output = {};
     std::optional<QString> port = std::nullopt;
     char toneCode = 0;
+    int toneSeconds = 0;
 };
 
 TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
@@ -47,6 +48,15 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         {{"tone", "BOTH"}, {Command::Invalid}},
         {{"tone"}, {Command::Invalid}},
         {{"tone", "1200", "2200"}, {Command::Invalid}},
+        {{"tone", "both", "--for", "1"}, {Command::Tone, {}, {}, {}, {}, '3', 1}},
+        {{"tone", "1200", "--for=3600"}, {Command::Tone, {}, {}, {}, {}, '1', 3600}},
+        {{"tone", "1200", "--for", "0"}, {Command::Invalid}},
+        {{"tone", "1200", "--for", "3601"}, {Command::Invalid}},
+        {{"tone", "1200", "--for", "1.5"}, {Command::Invalid}},
+        {{"tone", "1200", "--for", "-5"}, {Command::Invalid}},
+        {{"tone", "1200", "--for", "1", "--for", "2"}, {Command::Invalid}},
+        {{"tone", "stop", "--for", "1"}, {Command::Invalid}},
+        {{"read", "--for", "1"}, {Command::Invalid}},
         {{"ports"}, {Command::Ports}},
         {{"--port", "a", "ports"}, {Command::Invalid}},
         {{"ports", "all"}, {Command::Invalid}},
@@ -68,6 +78,7 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         EXPECT_EQ(got.output, c.expected.output) << what;
         EXPECT_EQ(got.port, c.expected.port) << what;
         EXPECT_EQ(got.toneCode, c.expected.toneCode) << what;
+        EXPECT_EQ(got.toneSeconds, c.expected.toneSeconds) << what;
     }
 }
 

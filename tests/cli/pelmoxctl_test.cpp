@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <csignal>
 #include <fstream>
 #include <memory>
@@ -24,6 +25,7 @@
 #include "other_user.h"
 #include "own_process_name.h"
 #include "simulated_tracker.h"
+#include "tone_stop.h"
 #include "tracker_record.h"
 #include "uucp_lock.h"
 #include "worked_example.h"
@@ -33,7 +35,7 @@ namespace {
 using Image = SimulatedTracker::Image;
 using Fault = SimulatedTracker::Fault;
 
-constexpr int kDone = 0, kDeviceFailed = 1, kBadInput = 2, kDiffers = 3;
+constexpr int kDone = 0, kDeviceFailed = 1, kBadInput = 2, kDiffers = 3, kToneMayBeOn = 4;
 // What a child process that could not become another user ends with.
 constexpr int kNoOtherUser = 125;
 
@@ -63,7 +65,7 @@ struct Outcome {
 };
 
 // Runs pelmoxctl with PELMOX_PORT set to port, or unset when port is empty; as another user
-// when asked, ending with kNoOtherUser when it cannot be.
+// when asked, ending with kNoOtherUser when it cannot be or that user may not run it.
 Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool otherUser = false) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("PELMOX_PORT");
@@ -73,7 +75,8 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool o
     process.setProcessEnvironment(environment);
     if (otherUser) {
         process.setChildProcessModifier([] {
-            if (::geteuid() != 0 || !becomeOtherUser())
+            // A checkout in a private directory (mktemp -d) keeps the program from that user.
+            if (::geteuid() != 0 || !becomeOtherUser() || ::access(PELMOXCTL_PATH, X_OK) != 0)
                 ::_exit(kNoOtherUser);
         });
     }
@@ -267,45 +270,111 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     EXPECT_EQ(unverified.out, "");
 }
 
-// A tone with --for goes off after its time, or at once when Ctrl+C or a signal ends the program
-// early: either way the last tone command the tracker hears is stop.
-TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
-    const auto start = [&](const QStringList& arguments) {
-        auto process = std::make_unique<QProcess>();
-        // As from an interactive shell, whatever this test was started from ignores.
-        process->setChildProcessModifier([] {
-            for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-                ::signal(signal, SIG_DFL);
-        });
-        startBuiltProgram(
-            *process, PELMOXCTL_PATH,
-            QStringList{"--port", QString::fromStdString(tracker.devicePath())} + arguments);
-        return process;
-    };
-    const auto toneIs = [&](SimulatedTracker::Tone tone) {
-        return eventually([&] { return tracker.tone() == tone; }, 5000);
-    };
+// pelmoxctl left running, as from an interactive shell: the stop signals as they come by
+// default whatever this test was started with, but for one it inherits as ignored (nohup).
+std::unique_ptr<QProcess> startPelmoxctl(const QStringList& arguments, int ignored = 0) {
+    auto process = std::make_unique<QProcess>();
+    process->setChildProcessModifier([ignored] {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            ::signal(signal, signal == ignored ? SIG_IGN : SIG_DFL);
+    });
+    startBuiltProgram(*process, PELMOXCTL_PATH, arguments);
+    return process;
+}
 
-    QElapsedTimer clock;
-    clock.start();
-    const auto timed = start({"tone", "1200", "--for", "1"});
-    EXPECT_TRUE(toneIs(SimulatedTracker::Tone::Tone1200));
-    ASSERT_TRUE(timed->waitForFinished(10'000));
-    EXPECT_GE(clock.elapsed(), 1000);
-    EXPECT_EQ(timed->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(timed->exitCode(), kDone);
+void expectEndedBy(QProcess& process, int signal) {
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << signal;
+    EXPECT_EQ(process.exitCode(), signal);  // the signal that ended it, for a crashed process
+}
+
+bool toneBecomes(const SimulatedTracker& tracker, SimulatedTracker::Tone tone) {
+    return eventually([&] { return tracker.tone() == tone; }, 5000);
+}
+
+// A tone with --for goes off after its time, or at once when Ctrl+C or a signal ends the program
+// early (so a script that runs it stops at Ctrl+C as well): either way the last tone command the
+// tracker hears is stop. A signal inherited as ignored leaves the tone on for its whole time.
+TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
+    const struct {
+        int signal;  // sent once the tone is on; 0 for none
+        int ignored;
+        int seconds;
+    } cases[] = {
+        {0, 0, 1}, {SIGINT, 0, 600}, {SIGTERM, 0, 600}, {SIGHUP, 0, 600}, {SIGTERM, SIGTERM, 1},
+    };
+    for (const auto& c : cases) {
+        QElapsedTimer clock;
+        clock.start();
+        const auto tone = startPelmoxctl(
+            {"--port", device(), "tone", "both", "--for", QString::number(c.seconds)}, c.ignored);
+        ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Both)) << c.signal;
+        if (c.signal != 0)
+            ::kill(static_cast<pid_t>(tone->processId()), c.signal);
+        ASSERT_TRUE(tone->waitForFinished(10'000)) << c.signal;
+        EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off) << c.signal;
+        if (c.signal != 0 && c.signal != c.ignored) {
+            expectEndedBy(*tone, c.signal);
+            EXPECT_EQ(tone->readAllStandardError(),
+                      "pelmoxctl: stopped the tone early, as asked\n");
+        } else {
+            EXPECT_GE(clock.elapsed(), 1000);
+            EXPECT_EQ(tone->exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(tone->exitCode(), kDone);
+            EXPECT_EQ(tone->readAllStandardError(), "");
+        }
+    }
+}
+
+// While a timed tone is on the port stays pelmoxctl's, so another program cannot take it in
+// between and the stop gets through. When no stop can (the adapter is pulled), pelmoxctl tries
+// for a while, then says so in its last line and exits with status 4.
+TEST_F(PelmoxctlTest, TimedToneKeepsThePortAndSaysWhenItMayStayOn) {
+    const auto tone = startPelmoxctl({"--port", device(), "tone", "1200", "--for", "2"});
+    ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Tone1200));
+    QTest::qWait(500);  // past the tone command, into the countdown
+    const int other = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
+    ASSERT_TRUE(tone->waitForFinished(10'000));
+    ::close(other);
+    EXPECT_EQ(tone->exitCode(), kDone) << tone->readAllStandardError().toStdString();
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
 
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        const auto signalled = start({"tone", "both", "--for", "600"});
-        ASSERT_TRUE(toneIs(SimulatedTracker::Tone::Both)) << signal;
-        ::kill(static_cast<pid_t>(signalled->processId()), signal);
-        ASSERT_TRUE(signalled->waitForFinished(10'000)) << signal;
-        EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off) << signal;
-        // Ended by the signal, so a script that runs it stops at Ctrl+C as well.
-        EXPECT_EQ(signalled->exitStatus(), QProcess::CrashExit) << signal;
-        EXPECT_EQ(signalled->readAllStandardError(),
-                  "pelmoxctl: stopped the tone early, as asked\n");
+    const auto lost = startPelmoxctl({"--port", device(), "tone", "1200", "--for", "1"});
+    ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Tone1200));
+    QElapsedTimer clock;
+    clock.start();
+    tracker.setFault(Fault::VanishMidExchange);  // the line goes with the first stop
+    ASSERT_TRUE(lost->waitForFinished(30'000));
+    EXPECT_GE(clock.elapsed(), (tone_stop::kRetryTime - tone_stop::kRetryPause).count());
+    EXPECT_EQ(lost->exitCode(), kToneMayBeOn);
+    EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Tone1200);
+    const QString last =
+        QString(lost->readAllStandardError()).split('\n', Qt::SkipEmptyParts).last();
+    EXPECT_TRUE(last.startsWith("pelmoxctl: the tracker on " + device() +
+                                " may still be transmitting: stop it with 'pelmoxctl --port " +
+                                device() + " tone stop'"))
+        << last.toStdString();
+}
+
+// A signal in the middle of a write (a terminal closed, a service stopped) waits for the upload
+// and its check, then ends the program without the settings it would have printed.
+TEST_F(PelmoxctlTest, SignalDuringAWriteEndsTheProgramOnlyAfterTheCheck) {
+    for (const QStringList& write :
+         {QStringList{"write", file("full.toml", kDefaultSettings)},
+          QStringList{"write", "--image", file("image.img", defaultImageBytes())}}) {
+        tracker.setImage(encoded(kOwnSettings));
+        const std::size_t before = tracker.commandCount();
+        const auto writing = startPelmoxctl(QStringList{"--port", device()} + write);
+        // The identify, and the upload begun.
+        ASSERT_TRUE(eventually([&] { return tracker.commandCount() == before + 2; }, 5000));
+        ::kill(static_cast<pid_t>(writing->processId()), SIGTERM);
+        ASSERT_TRUE(writing->waitForFinished(10'000));
+        expectEndedBy(*writing, SIGTERM);
+        EXPECT_EQ(tracker.image(), kDefaultImage);
+        EXPECT_EQ(tracker.commandCount(), before + 3);  // and the download that checks it
+        EXPECT_EQ(writing->readAllStandardError(),
+                  "pelmoxctl: finished the write and its check before stopping, as asked\n");
+        EXPECT_EQ(writing->readAllStandardOutput(), "");
     }
 }
 
@@ -443,6 +512,23 @@ TEST_F(PelmoxctlTest, DiffComparesTheFilesKeysAsAWriteWouldStoreThem) {
               "keyup_delay_ms: tracker 7, file 253\n");
     EXPECT_EQ(tracker.image(), encoded(kOwnSettings));
     EXPECT_EQ(tracker.commandCount(), 6u);  // each: identify, and two downloads
+}
+
+// A stop asked for while the tracker is still being looked for (here at 9600 baud, which this
+// one ignores) ends the program before any tone is sent.
+TEST_F(SlowTrackerTest, StopDuringTheSearchSendsNoTone) {
+    std::atomic<bool> searching = false;
+    tracker.setLogger(
+        [&](std::string_view line) { searching = searching || line.starts_with("ignored"); });
+    const auto tone = startPelmoxctl({"--port", device(), "tone", "1200", "--for", "600"});
+    EXPECT_TRUE(eventually([&] { return searching.load(); }, 5000));
+    ::kill(static_cast<pid_t>(tone->processId()), SIGINT);
+    ASSERT_TRUE(tone->waitForFinished(10'000));
+    tracker.setLogger({});
+    expectEndedBy(*tone, SIGINT);
+    EXPECT_EQ(tone->readAllStandardError(),
+              "pelmoxctl: stopped before the tone was started, as asked\n");
+    EXPECT_EQ(tracker.commandCount(), 1u);  // the identify that found it, no tone command
 }
 
 // A new process knows no speed: it finds the tracker first, so the tones go out at 2400 too.

@@ -1,6 +1,8 @@
 // The settings file on its own: what `read` writes must come back unchanged through `write`'s
 // parser, whatever the tracker holds.
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <string>
 
@@ -44,6 +46,11 @@ TEST(SettingsFile, TakesWhatTheTrackerStoresAndRefusesWhatItWouldChange) {
         " is not a station address the tracker can store (up to 6 "
         "letters or digits, then optionally - and an SSID from 0 to 15)";
     const std::string room = " (101 characters, 7 fewer per digipeater)";
+    const std::string station =
+        "station must be \"WX200/WM918\", \"Peet\" or a mode byte from 0 to 255";
+    std::string nineLong = "AB1CDE-15";  // addresses of the longest form
+    for (int i = 1; i < 9; ++i)
+        nineLong += ",AB1CDE-15";
     const std::string x94 = repeated('x', 94), x95 = repeated('x', 95);
     const struct {
         std::string text;
@@ -61,6 +68,10 @@ TEST(SettingsFile, TakesWhatTheTrackerStoresAndRefusesWhatItWouldChange) {
         {"digi_path = \"WIDE3-3X,WIDE1-1\"",
          "1: digi_path = \"WIDE3-3X,WIDE1-1\" holds \"WIDE3-3X\", which" + address},
         {"digi_path = \"A,B,C,D,E,F,G,H,I,J,K,L,M,N\"", ""},
+        // 99 characters, then 100.
+        {"digi_path = \"" + nineLong + ",AB1CDE-15\"", ""},
+        {"digi_path = \"" + nineLong + ",ABCD,ABCDE\"",
+         "1: digi_path is 100 characters long, but the tracker's settings hold at most 99"},
         {"digi_path = \"A,B,C,D,E,F,G,H,I,J,K,L,M,N,O\"",
          "1: digi_path has 15 digipeaters, but the tracker holds at most 14"},
         {"keyup_delay_ms = 1700", ""},
@@ -76,8 +87,11 @@ TEST(SettingsFile, TakesWhatTheTrackerStoresAndRefusesWhatItWouldChange) {
         {"calibration = 255\nstatus_every = 255\nstation = 255", ""},
         {"calibration = 256", "1: calibration = 256 is out of range: it must be from 0 to 255"},
         {"status_every = 256", "1: status_every = 256 is out of range: it must be from 0 to 255"},
-        {"station = 256",
-         "1: station must be \"WX200/WM918\", \"Peet\" or a mode byte from 0 to 255"},
+        {"station = 256", "1: " + station},
+        {"station = 0", ""},
+        {"station = -1", "1: " + station},
+        {"station = \"Peet\"", ""},
+        {"station = \"peet\"", "1: " + station},
         {"transmit_interval_s = 65535", ""},
         {"transmit_interval_s = 65536",
          "1: transmit_interval_s = 65536 is out of range: it must be from 0 to 65535"},
@@ -112,6 +126,22 @@ TEST(SettingsFile, TakesWhatTheTrackerStoresAndRefusesWhatItWouldChange) {
         EXPECT_EQ(err, c.refusal.empty() ? "" : "pelmoxctl: f.toml:" + c.refusal + "\n");
         if (refused)
             expectRecord(tracker, {"NOCALL", c.trackerPath, c.trackerStatus, 1, 1, 1, 1, 1, 1});
+    }
+}
+
+TEST(SettingsFile, FileOfSixtyFourKibibytesIsReadAndOneByteMoreRefused) {
+    constexpr qsizetype kMostBytes = 64 * 1024;
+    QTemporaryDir dir;
+    for (const qsizetype size : {kMostBytes, kMostBytes + 1}) {
+        // A valid file padded with a comment to the size.
+        QByteArray text = "callsign = \"N0CALL\"\n#";
+        text += QByteArray(size - text.size() - 1, 'x') + '\n';
+        ASSERT_EQ(text.size(), size);
+        QFile file(dir.filePath("big.toml"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        EXPECT_EQ(SettingsFile::read(file.fileName()).has_value(), size == kMostBytes) << size;
     }
 }
 

@@ -211,20 +211,24 @@ TEST_F(PortClaimTest, LockOfAnEndedProcessIsStaleAndThePortIsUsed) {
     }
 }
 
+// A shared lock (as a program that only reads the line may take) refuses the port too.
 TEST_F(PortClaimTest, DeviceFlockedByAnotherProgramIsRefusedWithNothingSent) {
-    const int other = ::open(peer.path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-    EXPECT_TRUE(link.identify(reply));
-    EXPECT_EQ(boxes.texts(), Texts{kRefused});
-    ASSERT_TRUE(link.portFailure());
-    EXPECT_EQ(link.portFailure()->cause, PortFailure::Cause::InUse);
-    EXPECT_EQ(link.portFailure()->holder, thisProcess());
-    EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), thisProcess());
-    EXPECT_TRUE(peer.take().empty());
-    ::close(other);
-    EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), std::nullopt);
-    EXPECT_FALSE(link.open());
-    EXPECT_FALSE(link.close());
+    for (const int lock : {LOCK_EX, LOCK_SH}) {
+        boxes.clear();
+        const int other = ::open(peer.path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ASSERT_EQ(::flock(other, lock | LOCK_NB), 0);
+        EXPECT_TRUE(link.identify(reply));
+        EXPECT_EQ(boxes.texts(), Texts{kRefused});
+        ASSERT_TRUE(link.portFailure());
+        EXPECT_EQ(link.portFailure()->cause, PortFailure::Cause::InUse);
+        EXPECT_EQ(link.portFailure()->holder, thisProcess());
+        EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), thisProcess());
+        EXPECT_TRUE(peer.take().empty());
+        ::close(other);
+        EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), std::nullopt);
+        EXPECT_FALSE(link.open());
+        EXPECT_FALSE(link.close());
+    }
 }
 
 TEST_F(PortClaimTest, LinkHoldsFlockForTheExchangeAndGivesItUpAfter) {

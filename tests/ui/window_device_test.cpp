@@ -1,9 +1,18 @@
 // The window's commands against a simulated tracker on a pseudo-terminal. Every command costs
 // one to five seconds by design, so each test makes only the round trips it needs.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <QElapsedTimer>
+#include <QProcess>
+
 #include <array>
+#include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <functional>
 
+#include "built_program.h"
 #include "config_image.h"
 #include "simulated_tracker.h"
 #include "tracker_config.h"
@@ -19,6 +28,7 @@ const RecordedBox kWriteSuccessful = BoxRecorder::info("Write Successful", "Corv
 const RecordedBox kReadSuccessful = BoxRecorder::info("Read Successful", "CorvennaII Read");
 const RecordedBox kCalibrationWarning = BoxRecorder::info(
     "New Calibration value should be written before Testing Tones", "Calibration not written");
+using Tone = SimulatedTracker::Tone;
 
 class WindowWithTracker : public WindowTest {
   protected:
@@ -145,13 +155,14 @@ TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
         choosePort(tracker.devicePath());
         click(IDC_TONE_1200);
         ASSERT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Tone1200; }));
-        // Another command since, on no port at all.
+        // Another command since, on no port at all, which leaves the link at 2400 baud.
         choosePort("");
         click(IDC_READ_VERSION);
         boxes.clear();
         close();
         EXPECT_FALSE(window.isVisible());
         EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Off; }));
+        window.link().setBaudRate(9600);
     }
 
     window.show();
@@ -167,6 +178,94 @@ TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
     ASSERT_FALSE(window.link().identify(reply));
     EXPECT_EQ(tracker.commandCount(), commands + 1);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Each tone is kept with its port and speed: a stop on one port leaves the other's tone alone,
+// and closing stops every tone still on at the speed it went out at.
+TEST_F(WindowWithTracker, ClosingStopsTheToneOfEveryPortAtItsOwnSpeed) {
+    SimulatedTracker slow(2400);
+    ASSERT_TRUE(slow.start());
+    click(IDC_TONE_1200);
+    ASSERT_TRUE(eventually([&] { return tracker.tone() == Tone::Tone1200; }));
+    choosePort(slow.devicePath());
+    click(IDC_READ_VERSION);  // the link now runs at 2400 baud
+    click(IDC_TONE_2200);
+    ASSERT_TRUE(eventually([&] { return slow.tone() == Tone::Tone2200; }));
+    click(IDC_TONE_STOP);
+    ASSERT_TRUE(eventually([&] { return slow.tone() == Tone::Off; }));
+    click(IDC_EXIT);
+    EXPECT_TRUE(eventually([&] { return tracker.tone() == Tone::Off; }));
+}
+
+// A close whose stop cannot get through (another program has the port) keeps the window open
+// and asks; trying again once the port is free stops the tone and closes.
+TEST_F(WindowWithTracker, CloseWhoseStopFailsAsksAndTriesAgain) {
+    click(IDC_TONE_1200);
+    ASSERT_TRUE(eventually([&] { return tracker.tone() == Tone::Tone1200; }));
+    const int other = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    boxes.clear();
+    boxes.answers = {BoxAnswer::First};
+    bool shownWithWindow = false;
+    boxes.onBox = [&](const RecordedBox& box) {
+        if (box.kind == BoxKind::Choice) {
+            shownWithWindow = window.isVisible();
+            ::close(other);
+        }
+    };
+    click(IDC_EXIT);
+    EXPECT_TRUE(shownWithWindow);
+    EXPECT_EQ(boxes.boxes,
+              (std::vector<RecordedBox>{
+                  BoxRecorder::error("Count not aquire Com Port"),
+                  BoxRecorder::choice("The tracker on " + tracker.devicePath() +
+                                          " may still be transmitting: its test tone could not "
+                                          "be stopped.",
+                                      "Tone not stopped")}));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(eventually([&] { return tracker.tone() == Tone::Off; }));
+}
+
+// The time limit (shortened here) stops a tone, and a box says why; pressing a tone button
+// again starts the time afresh.
+TEST_F(WindowWithTracker, ToneIsStoppedAtTheTimeLimitCountedFromTheLastPress) {
+    constexpr std::chrono::milliseconds kLimit{1000};
+    window.setToneTimeLimit(kLimit);
+    click(IDC_TONE_1200);
+    QTest::qWait(500);
+    QElapsedTimer clock;
+    clock.start();
+    click(IDC_TONE_2200);
+    ASSERT_TRUE(eventually([&] { return tracker.tone() == Tone::Off; }, 5000));
+    EXPECT_GE(clock.elapsed(), kLimit.count());
+    EXPECT_TRUE(eventually([&] { return !boxes.boxes.empty(); }));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Tone stopped");
+    EXPECT_TRUE(boxes.boxes[0].text.starts_with("The test tone on " + tracker.devicePath() +
+                                                " was stopped after 3 minutes"));
+}
+
+// A signal (a logout, a terminal closed) to the window as it runs for a user: a write under way
+// runs to the end of its check, a tone the window started is stopped, and then the program
+// ends by the signal.
+TEST_F(WindowWithTracker, SignalEndsTheProgramAfterTheWriteAndWithTheToneStopped) {
+    const auto signalWhen = [&](const char* button, const std::function<bool()>& underWay) {
+        QProcess program;
+        program.setChildProcessModifier([] { ::signal(SIGTERM, SIG_DFL); });
+        startBuiltProgram(program, QCoreApplication::applicationFilePath(),
+                          {"--click", QString::fromStdString(tracker.devicePath()), button});
+        ASSERT_TRUE(eventually(underWay, 10'000)) << button;
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(10'000));
+        EXPECT_EQ(program.exitStatus(), QProcess::CrashExit) << button;
+        EXPECT_EQ(program.exitCode(), SIGTERM) << button;
+    };
+    tracker.setImage(Image{});
+    signalWhen("IDC_WRITE_CONFIG", [&] { return tracker.commandCount() == 2; });  // uploading
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+    EXPECT_EQ(tracker.commandCount(), 3u);  // and the download that checks it
+    signalWhen("IDC_TONE_1200", [&] { return tracker.tone() == Tone::Tone1200; });
+    EXPECT_EQ(tracker.tone(), Tone::Off);
 }
 
 TEST_F(WindowWithTracker, DisagreeingDownloadsShowReadFailedAndKeepTheFields) {

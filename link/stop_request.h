@@ -1,9 +1,10 @@
 // A request to stop from outside: Ctrl+C, or a signal that would end the program (SIGINT,
 // SIGTERM, SIGHUP; on Windows Ctrl+C, Ctrl+Break and closing the console). While a StopRequest
-// lives these no longer end the program at once: they are noted and wake a wait, so that a
-// command can put the tracker right (switch a tone off) before the program ends. A signal the
-// program was started with ignored (nohup, a background job) stays ignored. The signal handling
-// is the process's own, so there is one StopRequest at a time.
+// lives these no longer end the program at once: they are noted and wake a wait, so that the
+// program can finish what must not be left half done (an upload and its check) or put the
+// tracker right (switch a tone off) before it ends. A signal the program was started with
+// ignored (nohup, a background job) stays ignored. The signal handling is the process's own, so
+// there is one StopRequest at a time.
 #pragma once
 
 #include <chrono>
@@ -20,7 +21,11 @@ class StopRequest {
     bool waitFor(std::chrono::milliseconds time);
     bool requested() const;
 
-    // After a stop was asked for and the command has put things right: ends the program as the
+    // A descriptor that becomes readable once a stop is asked for, for an event loop to watch
+    // (a QSocketNotifier); -1 where there is none (Windows, or no pipe to be had).
+    int wakeDescriptor() const;
+
+    // After a stop was asked for and the program has put things right: ends the program as the
     // signal would have (the shell sees the signal, so a script stops at Ctrl+C too).
     [[noreturn]] void endAsRequested();
 };

@@ -23,8 +23,10 @@
 
 namespace {
 
-// The signal that asked to stop, 0 while none has; written by the handler.
-volatile std::sig_atomic_t g_signal = 0;
+// The signal that asked to stop, 0 while none has. Written by the handler, which on Windows runs
+// on a thread of its own; lock-free, so a signal handler may write it too.
+std::atomic<int> g_signal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 }  // namespace
 
@@ -84,6 +86,10 @@ bool StopRequest::waitFor(std::chrono::milliseconds time) {
     return requested();
 }
 
+int StopRequest::wakeDescriptor() const {
+    return -1;
+}
+
 void StopRequest::endAsRequested() {
     SetEvent(g_done);
     // What a console program stopped by Ctrl+C ends with.
@@ -102,7 +108,7 @@ constexpr int kSignalExitBase = 128;
 
 // The handler may touch nothing but these: it notes the signal and writes a byte into a pipe
 // that the waiting thread polls, so the wait ends at once (the self-pipe).
-volatile std::sig_atomic_t g_wakeFd = -1;
+std::atomic<int> g_wakeFd{-1};
 std::array<int, 2> g_pipe{-1, -1};
 std::array<struct sigaction, kStopSignals.size()> g_previous{};
 std::array<bool, kStopSignals.size()> g_installed{};
@@ -113,6 +119,21 @@ extern "C" void noteStop(int signal) {
     const char byte = 0;
     [[maybe_unused]] const ssize_t written = ::write(g_wakeFd, &byte, 1);
     errno = savedErrno;
+}
+
+// pipe2() would do this in one call, but macOS lacks it.
+bool openWakePipe(std::array<int, 2>& fds) {
+    if (::pipe(fds.data()) != 0)
+        return false;
+    for (const int fd : fds) {
+        if (::fcntl(fd, F_SETFD, FD_CLOEXEC) != 0 ||
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) {
+            ::close(fds[0]);
+            ::close(fds[1]);
+            return false;
+        }
+    }
+    return true;
 }
 
 void restoreHandlers() {
@@ -129,7 +150,7 @@ StopRequest::StopRequest() {
     g_signal = 0;
     // Without the pipe a wait sleeps its whole time and sees the stop only at its end; the
     // non-blocking write end keeps a burst of signals from blocking the handler on a full pipe.
-    if (::pipe2(g_pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0)
+    if (!openWakePipe(g_pipe))
         g_pipe = {-1, -1};
     g_wakeFd = g_pipe[1];
 
@@ -167,6 +188,10 @@ bool StopRequest::waitFor(std::chrono::milliseconds time) {
         ::poll(&wake, 1, static_cast<int>(left.count()));
     }
     return requested();
+}
+
+int StopRequest::wakeDescriptor() const {
+    return g_pipe[0];
 }
 
 void StopRequest::endAsRequested() {

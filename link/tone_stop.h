@@ -1,0 +1,23 @@
+// Switching off a tone that must not stay on: at the end of a timed tone, or before a program
+// ends for a signal. A stop that does not get through (the port taken for a moment, a line that
+// hiccups, an adapter plugged back in) is sent again for a short while before anyone is told
+// that the transmitter may still be keyed.
+#pragma once
+
+#include <chrono>
+
+class CTrackerLink;
+
+namespace tone_stop {
+
+// Between two tries, and how long the tries go on in all. Long enough to ride out a port held
+// for a moment and a USB adapter finding its way back; short enough that whoever waits for the
+// program is told soon.
+inline constexpr std::chrono::milliseconds kRetryPause{500};
+inline constexpr std::chrono::milliseconds kRetryTime{5000};
+
+// Sends the stop on the link's port at its speed, again and again until one gets through or
+// kRetryTime has passed. Failure mark (true) when none did; every failure has been shown.
+bool stopTone(CTrackerLink& link);
+
+}  // namespace tone_stop
