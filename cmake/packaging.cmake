@@ -8,9 +8,9 @@ set(PELMOX_PACKAGE_MAINTAINER "PelmoxConfig developers <pelmoxconfig@example.org
     CACHE STRING "Maintainer field of the Debian package")
 
 # Debian keeps these under the package's name, not the project's. The README is the one the
-# About box points to.
+# About box points to; NEWS.md says what each release holds.
 install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/res/changelog
-              ${PROJECT_SOURCE_DIR}/README.md
+              ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NEWS.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
 
 set(CPACK_GENERATOR DEB)
@@ -52,5 +52,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # Debian ships manual pages and the changelog compressed.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb_compress_docs.cmake)
+# The package's time stamps are the commit's.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/source_date_epoch.cmake)
 
 include(CPack)

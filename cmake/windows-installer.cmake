@@ -31,4 +31,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-installer.nsh.in windows-instal
 # Single quotes: a double quote would end the string in CPack's generated configuration.
 set(CPACK_NSIS_DEFINES "!include '${CMAKE_CURRENT_BINARY_DIR}/windows-installer.nsh'")
 set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "!insertmacro PelmoxReplaceInstalled")
-set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!insertmacro PelmoxRegister")
+# The setup program keeps the times of the files it installs (the commit's, as they are staged:
+# cmake/windows-reproducible.cmake). What the script extracts after them, CPack's own page file
+# written as the setup program is made, goes without a time, so that the same commit gives the
+# same setup program.
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!insertmacro PelmoxRegister\nSetDateSave off")

@@ -42,13 +42,16 @@ install(RUNTIME_DEPENDENCY_SET pelmox_runtime
         PRE_INCLUDE_REGEXES "^lib"
         PRE_EXCLUDE_REGEXES ".*")
 
-# Our licence and the README (the About box points to it); the third-party notices.
+# Our licence, the README (the About box points to it) and what each release holds; the
+# third-party notices.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NEWS.md DESTINATION .)
 set(PELMOX_QT_LICENSE "" CACHE FILEPATH "Qt's LGPL 3 text, for the Windows packages")
 include(${CMAKE_CURRENT_LIST_DIR}/windows-notices.cmake)
 
-# Debian's MinGW runtime and our Qt carry their symbols; a user needs none of them.
+# Debian's MinGW runtime and our Qt carry their symbols; a user needs none of them. Under cpack,
+# where SOURCE_DATE_EPOCH is the commit's time (cmake/source_date_epoch.cmake), strip writes that
+# time into the header of every program and DLL, in place of the time it was linked at.
 install(CODE "set(pelmox_strip \"${CMAKE_STRIP}\")")
 install(CODE [[
     file(GLOB_RECURSE binaries "${CMAKE_INSTALL_PREFIX}/*.dll" "${CMAKE_INSTALL_PREFIX}/*.exe")
@@ -63,8 +66,11 @@ set(CPACK_PACKAGE_FILE_NAME "pelmoxconfig-${PROJECT_VERSION}-windows-x64")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # The setup program's name: the zip's with -setup (set by generator, at cpack time).
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-cpack-options.cmake)
-# Signed after stripping, which the install rules above do.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows-sign.cmake)
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows-sign.cmake)
+# Signed after stripping, which the install rules above do; then dated and packed alike however
+# often they are made.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows-sign.cmake
+                            ${CMAKE_CURRENT_LIST_DIR}/windows-reproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows-sign.cmake
+                             ${CMAKE_CURRENT_LIST_DIR}/windows-reproducible.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/windows-installer.cmake)
 include(CPack)
