@@ -23,6 +23,7 @@
 #include "eventually.h"
 #include "other_user.h"
 #include "own_process_name.h"
+#include "port_user.h"
 #include "simulated_tracker.h"
 #include "tracker_record.h"
 #include "uucp_lock.h"
@@ -346,6 +347,13 @@ TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
     std::ofstream(lock) << "     " << ::getpid() << "\n";
     expectRefused(device(), "in use by " + thisProcess());
     ::unlink(lock.c_str());
+
+    // Open with no lock at all, by a program other than this one (which, as the simulated
+    // tracker, holds the line's far end).
+    PortUser user(tracker.devicePath(), PortUser::Use::OpenDescriptor);
+    ASSERT_GT(user.pid(), 0);
+    expectRefused(device(),
+                  QString("in use by %1 (pid %2)").arg(PortUser::kProgram).arg(user.pid()));
     EXPECT_EQ(tracker.commandCount(), 0u);
 }
 
