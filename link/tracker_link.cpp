@@ -11,6 +11,7 @@
 #include "link_messages.h"
 #include "link_timing.h"
 #include "message_box.h"
+#include "port_error.h"
 #include "port_name.h"
 
 namespace {
@@ -59,10 +60,8 @@ bool CTrackerLink::open() {
     // Inside a hold, the port the last exchange left open serves this one.
     if (keepsPort()) {
         portFailure_.reset();
-        if (!port_->setBaudRate(baudRate_)) {
-            portSound_ = false;
-            return errorBox(link_message::kSetStateFailed);
-        }
+        if (!port_->setBaudRate(baudRate_))
+            return lineFailed(link_message::kSetStateFailed);
         return false;
     }
     // A handle left from an earlier attempt goes first; if that fails the user hears of it,
@@ -80,10 +79,8 @@ bool CTrackerLink::open() {
     }
 
     // Another program's port is left alone before anything touches the line.
-    if (std::optional<PortFailure> failure = claim_.acquire(device)) {
-        portFailure_ = std::move(failure);
-        return errorBox(link_message::kCannotAcquirePort);
-    }
+    if (std::optional<PortFailure> failure = claim_.acquire(device))
+        return openFailed(std::move(*failure));
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(device));
     // QSerialPort opens exclusively (a lock file of its own, plus TIOCEXCL) and puts the line in
@@ -94,21 +91,45 @@ bool CTrackerLink::open() {
         if (isNoSerialPort(port->error()))
             return errorBox(link_message::kGetStateFailed);
         // On Windows this is where another program's hold shows ("Access is denied."): the
-        // system's words are all there is to tell.
-        portFailure_ =
-            PortFailure{device, PortFailure::Cause::Other, port->errorString().toStdString(), {}};
-        return errorBox(link_message::kCannotAcquirePort);
+        // system's words are all there is to tell of it.
+        const PortFailure::Cause cause = port->error() == QSerialPort::PermissionError
+                                             ? PortFailure::Cause::InUse
+                                             : PortFailure::Cause::Other;
+        return openFailed({claim_.device(), cause, port->errorString().toStdString(), {}});
     }
     port_ = std::move(port);
+    lastOpened_ = claim_.device();
 
     // Flow control stays off as QSerialPort sets it at open: an unanswered handshake line would
     // hold every byte back, and software flow control would eat 0x11 and 0x13 in the image.
     if (!port_->setBaudRate(baudRate_) || !port_->setDataBits(QSerialPort::Data8) ||
         !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)) {
-        return errorBox(link_message::kSetStateFailed);
+        return portFailed(link_message::kSetStateFailed);
     }
     portSound_ = true;
     return false;
+}
+
+bool CTrackerLink::openFailed(PortFailure failure) {
+    // Whatever keeps a device from opening that was open a moment ago (its node removed, no
+    // driver for it), it has gone away.
+    if (failure.cause == PortFailure::Cause::Other && failure.device == lastOpened_)
+        failure.cause = PortFailure::Cause::Gone;
+    failure.boxText = link_message::kCannotAcquirePort;
+    portFailure_ = std::move(failure);
+    return errorBox(link_message::kCannotAcquirePort);
+}
+
+bool CTrackerLink::portFailed(std::string_view boxText) {
+    PortFailure failure{claim_.device(), PortFailure::Cause::Other, {}, {}, boxText};
+    if (const int error = port_ ? port_error::currentError(*port_) : 0; error != 0) {
+        failure.cause = port_error::causeOf(error);
+        failure.systemText = port_error::systemText(error);
+    } else if (port_ && port_->error() != QSerialPort::NoError) {
+        failure.systemText = port_->errorString().toStdString();
+    }
+    portFailure_ = std::move(failure);
+    return errorBox(boxText);
 }
 
 bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
@@ -186,12 +207,16 @@ bool CTrackerLink::close() {
     port_->clearError();
     port_->close();
     const bool failed = port_->error() != QSerialPort::NoError;
+    const std::string systemText = port_->errorString().toStdString();
     // QSerialPort gives up the descriptor even when closing it failed, so there is nothing
     // left to hold on to.
     port_.reset();
     claim_.release();
-    if (failed)
+    if (failed) {
+        portFailure_ = PortFailure{
+            claim_.device(), PortFailure::Cause::Other, systemText, {}, link_message::kCloseFailed};
         return errorBox(link_message::kCloseFailed);
+    }
     return false;
 }
 
@@ -210,5 +235,5 @@ void CTrackerLink::endExchange() {
 
 bool CTrackerLink::lineFailed(std::string_view message) {
     portSound_ = false;
-    return errorBox(message);
+    return portFailed(message);
 }

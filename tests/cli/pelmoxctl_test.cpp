@@ -24,6 +24,7 @@
 #include "eventually.h"
 #include "other_user.h"
 #include "own_process_name.h"
+#include "port_user.h"
 #include "simulated_tracker.h"
 #include "tone_stop.h"
 #include "tracker_record.h"
@@ -36,8 +37,11 @@ using Image = SimulatedTracker::Image;
 using Fault = SimulatedTracker::Fault;
 
 constexpr int kDone = 0, kDeviceFailed = 1, kBadInput = 2, kDiffers = 3, kToneMayBeOn = 4;
-// What a child process that could not become another user ends with.
+// What a child process that could not become another user, or may not run pelmoxctl as that
+// user (a build in a folder closed to others, as mktemp -d makes), ends with.
 constexpr int kNoOtherUser = 125;
+constexpr const char* kCannotRunAsOtherUser =
+    "cannot run pelmoxctl as another user here (not root, or its folder is closed to others)";
 
 // This test program, as another program holding a port shows in pelmoxctl's messages.
 QString thisProcess() {
@@ -75,8 +79,8 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool o
     process.setProcessEnvironment(environment);
     if (otherUser) {
         process.setChildProcessModifier([] {
-            // A checkout in a private directory (mktemp -d) keeps the program from that user.
-            if (::geteuid() != 0 || !becomeOtherUser() || ::access(PELMOXCTL_PATH, X_OK) != 0)
+            if (::geteuid() != 0 || !becomeOtherUser() ||
+                ::access(PELMOXCTL_PATH, R_OK | X_OK) != 0)
                 ::_exit(kNoOtherUser);
         });
     }
@@ -415,7 +419,47 @@ TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
     std::ofstream(lock) << "     " << ::getpid() << "\n";
     expectRefused(device(), "in use by " + thisProcess());
     ::unlink(lock.c_str());
+
+    // Open with no lock at all, by a program other than this one (which, as the simulated
+    // tracker, holds the line's far end).
+    PortUser user(tracker.devicePath(), PortUser::Use::OpenDescriptor);
+    ASSERT_GT(user.pid(), 0);
+    expectRefused(device(),
+                  QString("in use by %1 (pid %2)").arg(PortUser::kProgram).arg(user.pid()));
     EXPECT_EQ(tracker.commandCount(), 0u);
+}
+
+// A tracker whose line goes away in the middle of an exchange, as when its USB adapter is pulled
+// out: one line names the device and why, and nothing that only follows from it comes after
+// (no "Write Failed (code 128 0)" for a read-back that lost its device, no "Pelmox Not Found").
+TEST(VanishedTrackerTest, OneLineNamesTheDeviceAndWhy) {
+    QTemporaryDir dir;
+    QFile image(dir.filePath("image.bin"));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write(defaultImageBytes());
+    image.close();
+    const QStringList writeImage{"write", "--image", image.fileName()};
+    const struct {
+        QStringList arguments;
+        Fault fault;
+        const char* failed;
+    } cases[] = {
+        {writeImage, Fault::VanishMidUpload, "ComPort write failed"},
+        {writeImage, Fault::VanishMidDownload, "ComPort read failed"},
+        {{"read"}, Fault::VanishMidDownload, "ComPort read failed"},
+        {{"version"}, Fault::VanishMidExchange, "ComPort read failed"},
+    };
+    for (const auto& c : cases) {
+        SimulatedTracker tracker;
+        ASSERT_TRUE(tracker.start());
+        tracker.setFault(c.fault);
+        const QString device = QString::fromStdString(tracker.devicePath());
+        const Outcome vanished = pelmoxctl(QStringList{"--port", device} + c.arguments);
+        EXPECT_EQ(vanished.status, kDeviceFailed) << c.failed;
+        EXPECT_EQ(vanished.err,
+                  "pelmoxctl: " + device + ": " + c.failed + ": the device is gone (unplugged?)\n");
+        EXPECT_EQ(vanished.out, "");
+    }
 }
 
 // The system's own ports, as this machine has them: one that a UUCP lock file says this test
@@ -447,7 +491,7 @@ TEST_F(PelmoxctlTest, DeviceTheUserMayNotOpenSaysWhichGroupWouldHelp) {
     ASSERT_EQ(::chmod(tracker.devicePath().c_str(), 0600), 0);
     const Outcome noAccess = pelmoxctl({"--port", device(), "version"}, {}, true);
     if (noAccess.status == kNoOtherUser)
-        GTEST_SKIP() << kCannotChangeUser;
+        GTEST_SKIP() << kCannotRunAsOtherUser;
     EXPECT_EQ(noAccess.status, kDeviceFailed);
     EXPECT_EQ(noAccess.err, refusal(device(), "Permission denied"));
 
