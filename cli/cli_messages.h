@@ -74,8 +74,11 @@ inline constexpr std::string_view kSystemPorts = "the system's serial ports: %1"
 inline constexpr std::string_view kNoSystemPorts = "the system reports no serial ports";
 inline constexpr std::string_view kPortSeparator = ", ";
 
-// A port the link could not have: the device, the window's text, then why.
+// A port the link could not have, or lost: the device, the window's text, then why (when the
+// system says).
 inline constexpr std::string_view kPortFailure = "%1: %2: %3";
+inline constexpr std::string_view kPortFailureWithoutReason = "%1: %2";
+inline constexpr std::string_view kDeviceGone = "the device is gone (unplugged?)";
 inline constexpr std::string_view kInUseBy = "in use by %1";
 inline constexpr std::string_view kNamedHolder = "%1 (pid %2)";
 inline constexpr std::string_view kUnnamedHolder = "process %1";

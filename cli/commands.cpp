@@ -13,6 +13,7 @@
 #include "countdown.h"
 #include "exchange_time.h"
 #include "image_file.h"
+#include "message_box.h"
 #include "output_file.h"
 #include "port_details.h"
 #include "port_report.h"
@@ -61,13 +62,14 @@ bool findTracker(CTrackerLink& link, Reply& reply) {
     return link.findTracker(std::span(reply).first(exchange_time::kReplyCapacity));
 }
 
-// Two downloads that agree, decoded into the record, as Read Configuration takes them.
+// Two downloads that agree, decoded into the record, as Read Configuration takes them. The
+// failure is an error box, as in the window, so that it is not told after a device has gone.
 bool readSettings(CTrackerLink& link, CTrackerConfig& record, ImageBytes& image) {
     ImageBuffer buffer{};
     const std::size_t length = link.readImageVerified(buffer);
     const auto bytes = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
     if (length != ConfigImage::kSize || ConfigImage::decode(record, bytes))
-        return reportProblem(toQString(CliText::kReadFailed));
+        return errorBox(CliText::kReadFailed);
     std::copy(bytes.begin(), bytes.end(), image.begin());
     return false;
 }

@@ -53,6 +53,8 @@ QString portFailureReason(const PortFailure& failure) {
             if (const QString group = groupThatMayOpen(failure.device); !group.isEmpty())
                 return toQString(CliText::kJoinGroup).arg(system, group);
             break;
+        case PortFailure::Cause::Gone:
+            return toQString(CliText::kDeviceGone);
         case PortFailure::Cause::Other:
             break;
     }
@@ -60,9 +62,12 @@ QString portFailureReason(const PortFailure& failure) {
 }
 
 QString portFailureLine(const PortFailure& failure, std::string_view boxText) {
-    return toQString(CliText::kPortFailure)
-        .arg(QString::fromStdString(failure.device),
-             QString::fromLatin1(boxText.data(), boxText.size()), portFailureReason(failure));
+    const QString device = QString::fromStdString(failure.device);
+    const QString box = QString::fromLatin1(boxText.data(), static_cast<qsizetype>(boxText.size()));
+    const QString reason = portFailureReason(failure);
+    if (reason.isEmpty())
+        return toQString(CliText::kPortFailureWithoutReason).arg(device, box);
+    return toQString(CliText::kPortFailure).arg(device, box, reason);
 }
 
 QStringList portListing(std::span<const PortDetails> ports) {

@@ -13,11 +13,13 @@
 // "picocom (pid 4242)", "process 4242" when the system does not name it, "another program".
 QString holderText(const PortHolder& holder);
 
-// The reason alone: "in use by picocom (pid 4242)", "No such file or directory", or the
-// system's "Permission denied" with the group to join when the device's group may open it.
+// The reason alone: "in use by picocom (pid 4242)", "the device is gone (unplugged?)", "No such
+// file or directory", or the system's "Permission denied" with the group to join when the
+// device's group may open it. Empty when the system gave no reason.
 QString portFailureReason(const PortFailure& failure);
 
-// The whole message: "/dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)".
+// The whole message: "/dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)",
+// "/dev/ttyUSB0: ComPort write failed: the device is gone (unplugged?)".
 QString portFailureLine(const PortFailure& failure, std::string_view boxText);
 
 // One line a port: its name, then key="value" for what is known of it, in a fixed order:

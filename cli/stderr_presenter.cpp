@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "link_messages.h"
 #include "port_report.h"
 #include "stderr_console.h"
 #include "tracker_link.h"
@@ -41,14 +40,17 @@ LinkFailureLines::LinkFailureLines(const CTrackerLink& link) : link_(link) {
                 StderrConsole::printLine(boxLine(kind, text, caption));
                 return;
             }
+            if (deviceGone_)
+                return;
             const std::optional<PortFailure>& failure = link_.portFailure();
-            const QString line = failure && text == link_message::kCannotAcquirePort
-                                     ? portFailureLine(*failure, text)
-                                     : boxLine(kind, text, caption);
+            const bool aboutPort = failure && text == failure->boxText;
+            const QString line =
+                aboutPort ? portFailureLine(*failure, text) : boxLine(kind, text, caption);
             if (line == lastError_)
                 return;
             lastError_ = line;
             StderrConsole::printLine(line);
+            deviceGone_ = aboutPort && failure->cause == PortFailure::Cause::Gone;
         });
 }
 

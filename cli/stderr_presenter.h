@@ -11,10 +11,12 @@ class CTrackerLink;
 
 void installStderrPresenter();
 
-// While it lives, one link's failures are told in full: its "Count not aquire Com Port" becomes
-// one line with the device and the system's reason
-// ("pelmoxctl: /dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)"), and an
-// error it repeats straight after (as at its second speed) is not printed again.
+// While it lives, one link's failures are told in full: a box about the port becomes one line
+// with the device and the system's reason
+// ("pelmoxctl: /dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)",
+// "pelmoxctl: /dev/ttyUSB0: ComPort write failed: the device is gone (unplugged?)"), an error
+// it repeats straight after (as at its second speed) is not printed again, and once the device
+// has gone no error is printed after that line: each would only be a consequence of it.
 class LinkFailureLines {
   public:
     explicit LinkFailureLines(const CTrackerLink& link);
@@ -26,4 +28,5 @@ class LinkFailureLines {
     const CTrackerLink& link_;
     BoxPresenter previous_;
     QString lastError_;
+    bool deviceGone_ = false;
 };

@@ -31,6 +31,52 @@ int numberedPortOf(std::string_view name) {
     return 0;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The run of digits at the start of text.
+std::string_view digitRun(std::string_view text) {
+    std::size_t length = 0;
+    while (length < text.size() && isDigit(text[length]))
+        ++length;
+    return text.substr(0, length);
+}
+
+// Runs of digits compared by their value: fewer significant digits is less, then digit by digit.
+int compareNumbers(std::string_view a, std::string_view b) {
+    while (a.size() > 1 && a.front() == '0')
+        a.remove_prefix(1);
+    while (b.size() > 1 && b.front() == '0')
+        b.remove_prefix(1);
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+// Names compared character by character, except that runs of digits compare as numbers. Names
+// that differ only in leading zeros fall back to plain order, so that no two names tie.
+bool naturallyBefore(std::string_view a, std::string_view b) {
+    std::string_view x = a, y = b;
+    while (!x.empty() && !y.empty()) {
+        if (isDigit(x.front()) && isDigit(y.front())) {
+            const std::string_view xs = digitRun(x), ys = digitRun(y);
+            if (const int order = compareNumbers(xs, ys); order != 0)
+                return order < 0;
+            x.remove_prefix(xs.size());
+            y.remove_prefix(ys.size());
+            continue;
+        }
+        if (x.front() != y.front())
+            return x.front() < y.front();
+        x.remove_prefix(1);
+        y.remove_prefix(1);
+    }
+    if (x.empty() != y.empty())
+        return x.empty();
+    return a < b;
+}
+
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     while (!text.empty() && blank(text.front()))
@@ -70,17 +116,34 @@ PortChoice choosePort(std::span<const std::string> entries, std::string_view tex
     return {0, std::string(text)};
 }
 
+bool comesBefore(std::string_view a, std::string_view b) {
+    const int numberA = numberedPortOf(a), numberB = numberedPortOf(b);
+    if (numberA != 0 || numberB != 0) {
+        if (numberA == 0 || numberB == 0)
+            return numberA != 0;
+        if (numberA != numberB)
+            return numberA < numberB;
+    }
+    return naturallyBefore(a, b);
+}
+
 std::vector<std::string> systemSerialPorts() {
     std::vector<std::string> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         ports.push_back(systemPortName(info));
+    std::sort(ports.begin(), ports.end(), comesBefore);
     return ports;
 }
 
 std::string systemPortName(const QSerialPortInfo& info) {
+    return systemPortName(info.portName(), info.systemLocation());
+}
+
+std::string systemPortName([[maybe_unused]] const QString& portName,
+                           [[maybe_unused]] const QString& systemLocation) {
 #ifdef Q_OS_WIN
-    return info.portName().toStdString();
+    return portName.toStdString();
 #else
-    return info.systemLocation().toStdString();
+    return systemLocation.toStdString();
 #endif
 }

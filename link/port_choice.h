@@ -9,6 +9,7 @@
 #include <vector>
 
 class QSerialPortInfo;
+class QString;
 
 struct PortChoice {
     int portNumber = 0;      // 1..4 for COM1..COM4; 0 when a device name is given or nothing is
@@ -27,8 +28,15 @@ std::vector<std::string> portListEntries(std::span<const std::string> systemPort
 // entry selects it (COMn in any letter case); an empty text is no selection (port 0).
 PortChoice choosePort(std::span<const std::string> entries, std::string_view text);
 
-// The serial ports the system reports, by the names the link opens them with.
+// Whether port a comes before port b in a list of ports: COM1 to COM4 first (under whatever
+// name the system gives them, such as /dev/ttyS0), in their order, then by name with runs of
+// digits compared as numbers ("/dev/ttyS2" < "/dev/ttyS10" < "/dev/ttyUSB0").
+bool comesBefore(std::string_view a, std::string_view b);
+
+// The serial ports the system reports, by the names the link opens them with, in the order of
+// comesBefore.
 std::vector<std::string> systemSerialPorts();
 // The name the link opens a port the system reports with: "COM7" on Windows, the device's path
 // elsewhere.
 std::string systemPortName(const QSerialPortInfo& info);
+std::string systemPortName(const QString& portName, const QString& systemLocation);

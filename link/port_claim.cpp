@@ -7,8 +7,8 @@
 
 #include <cerrno>
 #include <string>
-#include <system_error>
 
+#include "port_error.h"
 #include "port_holder.h"
 #include "uucp_lock.h"
 #endif
@@ -31,15 +31,7 @@ PortFailure inUse(const std::string& path, PortHolder holder) {
 
 // A refused open or lock, in the system's words.
 PortFailure systemFailure(const std::string& path, int error) {
-    PortFailure failure{
-        path, PortFailure::Cause::Other, std::generic_category().message(error), {}};
-    if (error == EACCES || error == EPERM) {
-        failure.cause = PortFailure::Cause::NoAccess;
-    } else if (error == EBUSY) {
-        // Another program opened the device exclusively (TIOCEXCL), which says nothing of who.
-        failure.cause = PortFailure::Cause::InUse;
-    }
-    return failure;
+    return {path, port_error::causeOf(error), port_error::systemText(error), {}};
 }
 #endif
 
@@ -47,7 +39,8 @@ PortFailure systemFailure(const std::string& path, int error) {
 
 #ifdef _WIN32
 
-std::optional<PortFailure> PortClaim::acquire(std::string_view /*device*/) {
+std::optional<PortFailure> PortClaim::acquire(std::string_view device) {
+    device_ = device;
     return std::nullopt;
 }
 
@@ -57,9 +50,14 @@ void PortClaim::release() {}
 
 std::optional<PortFailure> PortClaim::acquire(std::string_view device) {
     release();
-    const std::string path = devicePath(device);
+    device_ = devicePath(device);
+    const std::string& path = device_;
     if (const std::optional<pid_t> pid = uucp_lock::liveLockHolder(path))
         return inUse(path, port_holder::holderWithPid(*pid));
+    // A program may keep the port open with no lock at all: a login prompt on a serial console,
+    // a shell script reading from it. Our bytes would land in its line.
+    if (std::optional<PortHolder> user = port_holder::deviceUser(path))
+        return inUse(path, std::move(*user));
 
     // A descriptor of our own carries the flock, so the port that talks is opened only once no
     // other program holds the device: opening it would change that program's line settings.

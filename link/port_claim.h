@@ -1,11 +1,14 @@
 // The link's claim on a serial device, so that it never takes a port that another program
-// (a terminal program, an APRS client, a TNC modem) is using. On Unix-like systems a device is
-// refused while another program's UUCP lock file names a live process or another program holds
-// flock() on it; while the link talks, it holds flock() itself. Windows opens serial ports
-// exclusively by itself, so there a claim always succeeds and holds nothing.
+// (a terminal program, an APRS client, a TNC modem, a login prompt) is using. On Unix-like
+// systems a device is refused while another program's UUCP lock file names a live process,
+// another program holds flock() on it, or (Linux) another process has it open or as its
+// controlling terminal; while the link talks, it holds flock() itself, and the open port is
+// exclusive (TIOCEXCL, set by QSerialPort), so that nobody but root opens it meanwhile. Windows
+// opens serial ports exclusively by itself, so there a claim always succeeds and holds nothing.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "port_failure.h"
@@ -24,7 +27,10 @@ class PortClaim {
     // Gives the claim up; nothing when none is held.
     void release();
     bool isHeld() const { return descriptor_ >= 0; }
+    // The device last claimed, by its path (on Windows by its name), held or not.
+    const std::string& device() const { return device_; }
 
   private:
     int descriptor_ = -1;
+    std::string device_;
 };

@@ -3,51 +3,51 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
-
-#include "port_choice.h"
+#include <algorithm>
 
 #ifndef _WIN32
 #include "port_holder.h"
 #endif
+
+namespace port_details {
 
 namespace {
 
 #ifdef __linux__
 // udev's links to serial devices named after the adapter's USB ids and serial number.
 constexpr const char* kStableLinks = "/dev/serial/by-id";
+#endif
 
-std::string stablePathOf(const QString& device) {
-    const QString target = QFileInfo(device).canonicalFilePath();
+}  // namespace
+
+std::string stablePathOf([[maybe_unused]] const QString& systemLocation) {
+#ifdef __linux__
+    const QString target = QFileInfo(systemLocation).canonicalFilePath();
     const QDir links(QString::fromLatin1(kStableLinks));
     for (const QFileInfo& link : links.entryInfoList(QDir::System | QDir::Files, QDir::Name)) {
         if (!target.isEmpty() && link.canonicalFilePath() == target)
             return link.absoluteFilePath().toStdString();
     }
+#endif
     return {};
 }
-#endif
 
-}  // namespace
+void addHoldersAndSort(std::vector<PortDetails>& ports) {
+#ifndef _WIN32
+    std::vector<std::string> names;
+    for (const PortDetails& port : ports)
+        names.push_back(port.name);
+    std::vector<std::optional<PortHolder>> holders = port_holder::otherProgramsHolds(names);
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        ports[i].holder = std::move(holders[i]);
+#endif
+    std::sort(ports.begin(), ports.end(), [](const PortDetails& a, const PortDetails& b) {
+        return comesBefore(a.name, b.name);
+    });
+}
+
+}  // namespace port_details
 
 std::vector<PortDetails> systemPortDetails() {
-    std::vector<PortDetails> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortDetails port;
-        port.name = systemPortName(info);
-        port.description = info.description().toStdString();
-        port.manufacturer = info.manufacturer().toStdString();
-        if (info.hasVendorIdentifier())
-            port.vendorId = info.vendorIdentifier();
-        if (info.hasProductIdentifier())
-            port.productId = info.productIdentifier();
-        port.serialNumber = info.serialNumber().toStdString();
-#ifdef __linux__
-        port.stablePath = stablePathOf(info.systemLocation());
-#endif
-#ifndef _WIN32
-        port.holder = port_holder::otherProgramsHold(port.name);
-#endif
-        ports.push_back(std::move(port));
-    }
-    return ports;
+    return portDetails(QSerialPortInfo::availablePorts());
 }

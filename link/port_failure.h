@@ -1,8 +1,10 @@
-// Why the link could not have a serial port: the facts behind "Count not aquire Com Port", for a
-// program that tells more than the window's box does (pelmoxctl names the reason and the holder).
+// Why the link could not have a serial port, or lost it in the middle of an exchange: the facts
+// behind its "Count not aquire Com Port" or "ComPort write failed", for a program that tells more
+// than the window's box does (pelmoxctl names the reason and the holder).
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // A program that holds a serial port, as far as the system tells who it is.
 struct PortHolder {
@@ -16,6 +18,7 @@ struct PortFailure {
     enum class Cause {
         InUse,     // another program holds the port
         NoAccess,  // the system does not let this user open the device
+        Gone,      // the device has gone away (a USB adapter pulled out)
         Other,     // anything else: no such device, or whatever the system reports
     };
 
@@ -23,6 +26,8 @@ struct PortFailure {
     Cause cause = Cause::Other;
     std::string systemText;  // the system's own words, when it gave any ("Permission denied")
     PortHolder holder;       // who has it, for InUse
+    // The text of the link's box that the failure stands behind.
+    std::string_view boxText = {};
 
     friend bool operator==(const PortFailure&, const PortFailure&) = default;
 };

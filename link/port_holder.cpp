@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "device_users.h"
 #include "uucp_lock.h"
 
 namespace port_holder {
@@ -24,6 +25,15 @@ constexpr int kLockedFileFields = 3;
 
 std::string procFile(long pid, std::string_view name) {
     return "/proc/" + std::to_string(pid) + "/" + std::string(name);
+}
+
+// The device number of a character device (a link such as /dev/serial/by-id/... followed); 0
+// for anything else, or a path that leads nowhere.
+dev_t characterDevice(const std::string& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0 || !S_ISCHR(file.st_mode))
+        return 0;
+    return file.st_rdev;
 }
 
 }  // namespace
@@ -66,11 +76,45 @@ std::optional<PortHolder> flockHolder(std::string_view devicePath) {
     return std::nullopt;
 }
 
+std::optional<PortHolder> deviceUser(std::string_view devicePath) {
+    const dev_t device = characterDevice(std::string(devicePath));
+    if (device == 0)
+        return std::nullopt;
+    const long pid = device_users::findUsers(std::span(&device, 1)).front();
+    if (pid == 0)
+        return std::nullopt;
+    return holderWithPid(pid);
+}
+
+std::vector<std::optional<PortHolder>> otherProgramsHolds(
+    std::span<const std::string> devicePaths) {
+    std::vector<std::optional<PortHolder>> holders;
+    // The devices that no lock holds, for one look through the processes.
+    std::vector<dev_t> unlocked;
+    std::vector<std::size_t> unlockedIndex;
+    for (const std::string& path : devicePaths) {
+        if (const std::optional<pid_t> pid =
+                uucp_lock::liveLockHolder(path, uucp_lock::StaleLocks::Keep)) {
+            holders.push_back(holderWithPid(*pid));
+        } else {
+            holders.push_back(flockHolder(path));
+        }
+        if (const dev_t device = characterDevice(path); !holders.back() && device != 0) {
+            unlocked.push_back(device);
+            unlockedIndex.push_back(holders.size() - 1);
+        }
+    }
+    const std::vector<long> users = device_users::findUsers(unlocked);
+    for (std::size_t i = 0; i < users.size(); ++i) {
+        if (users[i] != 0)
+            holders[unlockedIndex[i]] = holderWithPid(users[i]);
+    }
+    return holders;
+}
+
 std::optional<PortHolder> otherProgramsHold(std::string_view devicePath) {
-    if (const std::optional<pid_t> pid =
-            uucp_lock::liveLockHolder(devicePath, uucp_lock::StaleLocks::Keep))
-        return holderWithPid(*pid);
-    return flockHolder(devicePath);
+    const std::string path(devicePath);
+    return otherProgramsHolds(std::span(&path, 1)).front();
 }
 
 }  // namespace port_holder

@@ -11,6 +11,7 @@
 #include "link_messages.h"
 #include "link_timing.h"
 #include "message_box.h"
+#include "port_error.h"
 #include "port_name.h"
 
 namespace {
@@ -65,10 +66,8 @@ bool CTrackerLink::open() {
     }
 
     // Another program's port is left alone before anything touches the line.
-    if (std::optional<PortFailure> failure = claim_.acquire(device)) {
-        portFailure_ = std::move(failure);
-        return errorBox(link_message::kCannotAcquirePort);
-    }
+    if (std::optional<PortFailure> failure = claim_.acquire(device))
+        return openFailed(std::move(*failure));
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(device));
     // QSerialPort opens exclusively (a lock file of its own, plus TIOCEXCL) and puts the line in
@@ -80,19 +79,41 @@ bool CTrackerLink::open() {
             return errorBox(link_message::kGetStateFailed);
         // On Windows this is where another program's hold shows ("Access is denied."): the
         // system's words are all there is to tell.
-        portFailure_ =
-            PortFailure{device, PortFailure::Cause::Other, port->errorString().toStdString(), {}};
-        return errorBox(link_message::kCannotAcquirePort);
+        return openFailed(
+            {claim_.device(), PortFailure::Cause::Other, port->errorString().toStdString(), {}});
     }
     port_ = std::move(port);
+    lastOpened_ = claim_.device();
 
     // Flow control stays off as QSerialPort sets it at open: an unanswered handshake line would
     // hold every byte back, and software flow control would eat 0x11 and 0x13 in the image.
     if (!port_->setBaudRate(baudRate_) || !port_->setDataBits(QSerialPort::Data8) ||
         !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)) {
-        return errorBox(link_message::kSetStateFailed);
+        return portFailed(link_message::kSetStateFailed);
     }
     return false;
+}
+
+bool CTrackerLink::openFailed(PortFailure failure) {
+    // Whatever keeps a device from opening that was open a moment ago (its node removed, no
+    // driver for it), it has gone away.
+    if (failure.cause == PortFailure::Cause::Other && failure.device == lastOpened_)
+        failure.cause = PortFailure::Cause::Gone;
+    failure.boxText = link_message::kCannotAcquirePort;
+    portFailure_ = std::move(failure);
+    return errorBox(link_message::kCannotAcquirePort);
+}
+
+bool CTrackerLink::portFailed(std::string_view boxText) {
+    PortFailure failure{claim_.device(), PortFailure::Cause::Other, {}, {}, boxText};
+    if (const int error = port_ ? port_error::currentError(*port_) : 0; error != 0) {
+        failure.cause = port_error::causeOf(error);
+        failure.systemText = port_error::systemText(error);
+    } else if (port_ && port_->error() != QSerialPort::NoError) {
+        failure.systemText = port_->errorString().toStdString();
+    }
+    portFailure_ = std::move(failure);
+    return errorBox(boxText);
 }
 
 bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
@@ -105,7 +126,7 @@ bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
         const char c = static_cast<char>(byte);
         port_->clearError();
         if (port_->write(&c, 1) != 1)
-            return errorBox(link_message::kWriteFailed);
+            return portFailed(link_message::kWriteFailed);
         if (port_->waitForBytesWritten(byteTimeout)) {
             ++total;
         } else if (port_->error() == QSerialPort::TimeoutError) {
@@ -113,7 +134,7 @@ bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
             // it slip out late in the middle of whatever follows.
             port_->clear(QSerialPort::Output);
         } else {
-            return errorBox(link_message::kWriteFailed);
+            return portFailed(link_message::kWriteFailed);
         }
         std::this_thread::sleep_for(link_timing::kBytePause);
     }
@@ -135,7 +156,7 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
         const qint64 got = port_->read(reinterpret_cast<char*>(buffer.data() + received),
                                        static_cast<qint64>(buffer.size() - received));
         if (got < 0) {
-            errorBox(link_message::kReadFailed);
+            portFailed(link_message::kReadFailed);
             return 0;
         }
         if (got > 0) {
@@ -155,7 +176,7 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
         if (!port_->waitForReadyRead(waitMilliseconds(until - now)) &&
             port_->error() != QSerialPort::TimeoutError) {
             // The line is gone (a hangup reads as end of file) or the device failed.
-            errorBox(link_message::kReadFailed);
+            portFailed(link_message::kReadFailed);
             return 0;
         }
     }
@@ -168,12 +189,16 @@ bool CTrackerLink::close() {
     port_->clearError();
     port_->close();
     const bool failed = port_->error() != QSerialPort::NoError;
+    const std::string systemText = port_->errorString().toStdString();
     // QSerialPort gives up the descriptor even when closing it failed, so there is nothing
     // left to hold on to.
     port_.reset();
     claim_.release();
-    if (failed)
+    if (failed) {
+        portFailure_ = PortFailure{
+            claim_.device(), PortFailure::Cause::Other, systemText, {}, link_message::kCloseFailed};
         return errorBox(link_message::kCloseFailed);
+    }
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "port_claim.h"
 #include "port_failure.h"
@@ -33,8 +34,9 @@ class CTrackerLink {
     int baudRate() const { return baudRate_; }
     const std::string& deviceName() const { return deviceName_; }
     bool isOpen() const;
-    // Why the last open could not have the port, when it showed "Count not aquire Com Port";
-    // empty after any other open. The box says no more, for the window keeps its own texts.
+    // Why the port failed when the link last showed a box about it: the open's "Count not aquire
+    // Com Port", or a read, write, line setting or close that failed (its boxText says which).
+    // Empty again at every open. The box says no more, for the window keeps its own texts.
     const std::optional<PortFailure>& portFailure() const { return portFailure_; }
 
     // Channel. Failure marks: true = failed, already shown to the user.
@@ -55,12 +57,18 @@ class CTrackerLink {
   private:
     // Lets the port go without a message: the end of an exchange whose failure was already shown.
     void releasePort();
+    // The open refused (the failure as the claim or the port gave it): its box, with the facts.
+    bool openFailed(PortFailure failure);
+    // A call on the open port failed: its box, with what the device and the port say of it.
+    bool portFailed(std::string_view boxText);
     class ExchangeEnd;
 
     int portNumber_ = 1;
     std::string deviceName_;
     int baudRate_ = kFirstBaud;
     std::optional<PortFailure> portFailure_;
+    // The device the link last had open: one that cannot be opened any more has gone.
+    std::string lastOpened_;
     // Declared before the port so that the port closes before the claim is given up.
     PortClaim claim_;
     std::unique_ptr<QSerialPort> port_;

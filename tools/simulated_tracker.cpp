@@ -201,7 +201,7 @@ void SimulatedTracker::handle(std::uint8_t byte, Clock::time_point now) {
 }
 
 void SimulatedTracker::storeUploadByte(std::uint8_t byte, Clock::time_point now, Fault fault) {
-    if (fault == Fault::VanishMidExchange && uploadIndex_ == tracker_fault::kVanishAfter)
+    if (tracker_fault::vanishesMidUpload(fault) && uploadIndex_ == tracker_fault::kVanishAfter)
         return vanish();
     // The command's two bytes count towards the pace too.
     const auto budget = kStorePace * static_cast<long long>(uploadIndex_ + 2) - kStoreSlack;
@@ -232,7 +232,7 @@ void SimulatedTracker::sendImage() {
         download = ++downloads_;
     }
     line_.send(tracker_fault::downloadReply(fault, image, download));
-    if (fault == Fault::VanishMidExchange)
+    if (tracker_fault::vanishesMidDownload(fault))
         vanish();
 }
 

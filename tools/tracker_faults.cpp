@@ -36,10 +36,8 @@ std::span<const std::uint8_t> downloadReply(TrackerFault fault, std::span<std::u
             return image;
         case TrackerFault::ShortReadBack:
             return image.first(image.size() - 1);
-        case TrackerFault::VanishMidExchange:
-            return image.first(kVanishAfter);
         default:
-            return image;
+            return vanishesMidDownload(fault) ? image.first(kVanishAfter) : image;
     }
 }
 

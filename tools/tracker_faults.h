@@ -17,13 +17,22 @@ enum class TrackerFault {
     ShortReadBack,       // downloads send one byte short
     DifferingDownloads,  // no two downloads in a row are alike
     VanishMidExchange,   // the line disappears in the middle of the next command
+    VanishMidUpload,     // ...in the middle of the next upload; identify is answered
+    VanishMidDownload,   // ...in the middle of the next image it sends; uploads are stored
 };
 
 namespace tracker_fault {
 
+constexpr bool vanishesMidUpload(TrackerFault fault) {
+    return fault == TrackerFault::VanishMidExchange || fault == TrackerFault::VanishMidUpload;
+}
+constexpr bool vanishesMidDownload(TrackerFault fault) {
+    return fault == TrackerFault::VanishMidExchange || fault == TrackerFault::VanishMidDownload;
+}
+
 // What StaleOutput puts on the line: the tail of a weather station's sentence.
 inline constexpr std::string_view kStaleOutput = "\r\n$WX,018,+12.5C,1013hPa*3A\r\n";
-// VanishMidExchange: where the line vanishes in the middle of an upload, or of the image being
+// The Vanish faults: where the line vanishes in the middle of an upload, or of the image being
 // sent.
 inline constexpr std::size_t kVanishAfter = 16;
 

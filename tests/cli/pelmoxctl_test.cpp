@@ -23,6 +23,7 @@
 #include "eventually.h"
 #include "other_user.h"
 #include "own_process_name.h"
+#include "port_user.h"
 #include "simulated_tracker.h"
 #include "tracker_record.h"
 #include "uucp_lock.h"
@@ -346,7 +347,47 @@ TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
     std::ofstream(lock) << "     " << ::getpid() << "\n";
     expectRefused(device(), "in use by " + thisProcess());
     ::unlink(lock.c_str());
+
+    // Open with no lock at all, by a program other than this one (which, as the simulated
+    // tracker, holds the line's far end).
+    PortUser user(tracker.devicePath(), PortUser::Use::OpenDescriptor);
+    ASSERT_GT(user.pid(), 0);
+    expectRefused(device(),
+                  QString("in use by %1 (pid %2)").arg(PortUser::kProgram).arg(user.pid()));
     EXPECT_EQ(tracker.commandCount(), 0u);
+}
+
+// A tracker whose line goes away in the middle of an exchange, as when its USB adapter is pulled
+// out: one line names the device and why, and nothing that only follows from it comes after
+// (no "Write Failed (code 128 0)" for a read-back that lost its device, no "Pelmox Not Found").
+TEST(VanishedTrackerTest, OneLineNamesTheDeviceAndWhy) {
+    QTemporaryDir dir;
+    QFile image(dir.filePath("image.bin"));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write(defaultImageBytes());
+    image.close();
+    const QStringList writeImage{"write", "--image", image.fileName()};
+    const struct {
+        QStringList arguments;
+        Fault fault;
+        const char* failed;
+    } cases[] = {
+        {writeImage, Fault::VanishMidUpload, "ComPort write failed"},
+        {writeImage, Fault::VanishMidDownload, "ComPort read failed"},
+        {{"read"}, Fault::VanishMidDownload, "ComPort read failed"},
+        {{"version"}, Fault::VanishMidExchange, "ComPort read failed"},
+    };
+    for (const auto& c : cases) {
+        SimulatedTracker tracker;
+        ASSERT_TRUE(tracker.start());
+        tracker.setFault(c.fault);
+        const QString device = QString::fromStdString(tracker.devicePath());
+        const Outcome vanished = pelmoxctl(QStringList{"--port", device} + c.arguments);
+        EXPECT_EQ(vanished.status, kDeviceFailed) << c.failed;
+        EXPECT_EQ(vanished.err,
+                  "pelmoxctl: " + device + ": " + c.failed + ": the device is gone (unplugged?)\n");
+        EXPECT_EQ(vanished.out, "");
+    }
 }
 
 // The system's own ports, as this machine has them: one that a UUCP lock file says this test

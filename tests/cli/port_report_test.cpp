@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "reported_port.h"
+
 namespace {
 
 using Cause = PortFailure::Cause;
@@ -24,11 +26,15 @@ TEST(PortReport, ReasonNamesTheHolderOrGivesTheSystemsWords) {
          "No such file or directory"},
         {{"COM7", Cause::Other, "Access is denied.", {}}, "Access is denied."},
         {{"/dev/pelmox-missing", Cause::NoAccess, "Permission denied", {}}, "Permission denied"},
+        {{"/dev/ttyUSB0", Cause::Gone, "Input/output error", {}},
+         "the device is gone (unplugged?)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(portFailureReason(c.failure), c.reason) << c.reason;
     EXPECT_EQ(portFailureLine(cases[0].failure, "Count not aquire Com Port"),
               "/dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)");
+    EXPECT_EQ(portFailureLine({"/dev/ttyUSB0", Cause::Other, {}, {}}, "ComPort read failed"),
+              "/dev/ttyUSB0: ComPort read failed");
 }
 
 #ifndef _WIN32
@@ -66,6 +72,24 @@ TEST(PortReport, ListingGivesEachPortOnOneLineWithWhatIsKnown) {
                      "/dev/ttyS0",
                      "COM7 description=\"Say \\\"hi\\\" \\\\ bye\" usb=001a:0007 "
                      "in-use-by=\"another program\""}));
+}
+
+// The USB ids each in their own field, whichever of them the system knows; the ports in natural
+// order.
+TEST(PortReport, ReportedPortsAreListedWithTheirOwnDetails) {
+    const ReportedPort reported[] = {
+        {"/dev/pelmox-none-ttyUSB10", 0x0403, 0x6001, "A50285BI"},
+        {"/dev/pelmox-none-ttyUSB2", std::nullopt, 0x6015, ""},
+    };
+    const std::vector<PortDetails> ports = portDetails(reported);
+    ASSERT_EQ(ports.size(), 2u);
+    EXPECT_EQ(ports[0].vendorId, std::nullopt);
+    EXPECT_EQ(ports[0].productId, 0x6015);
+    EXPECT_EQ(portListing(ports),
+              QStringList({"/dev/pelmox-none-ttyUSB2 description=\"FT232R USB UART\" "
+                           "manufacturer=\"FTDI\"",
+                           "/dev/pelmox-none-ttyUSB10 description=\"FT232R USB UART\" "
+                           "manufacturer=\"FTDI\" usb=0403:6001 serial=\"A50285BI\""}));
 }
 
 }  // namespace

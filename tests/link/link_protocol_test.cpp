@@ -256,10 +256,14 @@ class VanishTest : public ProtocolTest, public ::testing::WithParamInterface<Van
 TEST_P(VanishTest, LineGoneMidExchangeIsReported) {
     tracker.setFault(Fault::VanishMidExchange);
     EXPECT_TRUE(GetParam().command(link));
-    // One box at the point of failure; closing the hung-up line adds none.
+    // One box at the point of failure; closing the hung-up line adds none. Beside it, the
+    // device is said to be gone.
     EXPECT_EQ(boxes.boxes,
               std::vector<RecordedBox>{BoxRecorder::error(std::string(GetParam().message))});
     EXPECT_FALSE(link.isOpen());
+    ASSERT_TRUE(link.portFailure());
+    EXPECT_EQ(link.portFailure()->cause, PortFailure::Cause::Gone);
+    EXPECT_EQ(link.portFailure()->boxText, GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,27 @@ TEST(PortChoiceTest, TextNamesANumberedPortADeviceOrNothing) {
         EXPECT_EQ(got.portNumber, c.choice.portNumber) << '"' << c.text << '"';
         EXPECT_EQ(got.deviceName, c.choice.deviceName) << '"' << c.text << '"';
     }
+}
+
+// COM1 to COM4 first, under whatever name this system gives them, then by name with numbers
+// compared as numbers.
+TEST(PortOrder, NumberedPortsFirstThenNamesWithNumbersAsNumbers) {
+    const std::vector<std::string> ordered{portDeviceName(1),
+                                           portDeviceName(2),
+                                           portDeviceName(4),
+                                           "/dev/rfcomm0",
+                                           "/dev/ttyACM0",
+                                           "/dev/ttyS4",
+                                           "/dev/ttyS10",
+                                           "/dev/ttyUSB0",
+                                           "/dev/ttyUSB9",
+                                           "/dev/ttyUSB10",
+                                           "COM5",
+                                           "COM10"};
+    std::vector<std::string> ports(ordered.rbegin(), ordered.rend());
+    std::rotate(ports.begin(), ports.begin() + 5, ports.end());
+    std::sort(ports.begin(), ports.end(), comesBefore);
+    EXPECT_EQ(ports, ordered);
 }
 
 }  // namespace

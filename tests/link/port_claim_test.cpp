@@ -1,10 +1,11 @@
-// Serial ports shared with other programs: their UUCP lock files and flock() keep the link off a
-// port, and the link's own flock() keeps them off while it talks; the link can say who has it.
-// Over a pseudo-terminal.
+// Serial ports shared with other programs: their UUCP lock files, flock() and open descriptors
+// keep the link off a port, and the link's own flock() and exclusive open keep them off while it
+// talks; the link can say who has it. Over a pseudo-terminal.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,12 +18,16 @@
 #include <string>
 
 #include "box_recorder.h"
+#include "device_users.h"
 #include "link_messages.h"
 #include "other_user.h"
 #include "own_process_name.h"
 #include "port_claim.h"
+#include "port_details.h"
 #include "port_holder.h"
+#include "port_user.h"
 #include "pty_peer.h"
+#include "reported_port.h"
 #include "tracker_link.h"
 #include "uucp_lock.h"
 
@@ -237,6 +242,81 @@ TEST_F(PortClaimTest, LinkHoldsFlockForTheExchangeAndGivesItUpAfter) {
     EXPECT_TRUE(link.identify(reply));
     EXPECT_TRUE(othersCanFlock(peer.path()));
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Listing the ports only looks: a lock whose process has ended stays where it is, and marks
+// nothing.
+TEST_F(PortClaimTest, PortsLeaveAStaleLockAsItIs) {
+    const std::string lock = asciiLock(endedProcess());
+    writeLock(lock);
+    const ReportedPort reported[] = {{QString::fromStdString(peer.path()), {}, {}, {}}};
+    const std::vector<PortDetails> ports = portDetails(reported);
+    ASSERT_EQ(ports.size(), 1u);
+    EXPECT_EQ(ports[0].holder, std::nullopt);
+    EXPECT_EQ(contentsOf(lockPath), lock);
+}
+
+// Programs that keep a port open with no lock at all, or have it as their controlling terminal
+// (a login prompt on a serial console): the port is refused with them named, before any byte.
+TEST_F(PortClaimTest, ProcessThatHasThePortOpenOrAsItsTerminalRefusesIt) {
+    for (const PortUser::Use use :
+         {PortUser::Use::OpenDescriptor, PortUser::Use::ControllingTerminal}) {
+        PortUser user(peer.path(), use);
+        ASSERT_GT(user.pid(), 0);
+        const PortHolder holder{user.pid(), PortUser::kProgram};
+        boxes.clear();
+        EXPECT_TRUE(link.identify(reply));
+        EXPECT_EQ(boxes.texts(), Texts{kRefused});
+        ASSERT_TRUE(link.portFailure());
+        EXPECT_EQ(link.portFailure()->holder, holder);
+        EXPECT_EQ(port_holder::otherProgramsHold(peer.path()), holder);
+        EXPECT_TRUE(peer.take().empty());
+        user.stop();
+        EXPECT_FALSE(link.open());
+        EXPECT_FALSE(link.close());
+    }
+}
+
+// While the link talks, the terminal is in exclusive mode. Root may open it all the same, so the
+// second open is another user's.
+TEST_F(PortClaimTest, NobodyElseOpensThePortWhileTheLinkHasIt) {
+    ASSERT_EQ(::chmod(peer.path().c_str(), 0666), 0);
+    const std::string device = peer.path();
+    const auto busyToOthers = [&] {
+        return checkAsOtherUser([&] {
+            const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            const bool busy = fd < 0 && errno == EBUSY;
+            if (fd >= 0)
+                ::close(fd);
+            return busy;
+        });
+    };
+    ASSERT_FALSE(link.open());
+    const std::optional<bool> whileHeld = busyToOthers();
+    if (!whileHeld)
+        GTEST_SKIP() << kCannotChangeUser;
+    EXPECT_TRUE(*whileHeld);
+    EXPECT_FALSE(link.close());
+    EXPECT_EQ(busyToOthers(), false);
+}
+
+TEST(ProcessStat, FieldsCountFromTheEndOfTheName) {
+    using device_users::ProcessStat;
+    const struct {
+        const char* line;
+        std::optional<ProcessStat> stat;
+    } cases[] = {
+        // /dev/ttyS0 (4, 64), then /dev/pts/0 (136, 0) and /dev/pts/300, whose minor has bits
+        // above the low eight.
+        {"4242 (agetty) S 1 4242 4242 1088 4242 4194560 12 0", ProcessStat{makedev(4, 64), false}},
+        {"77 (a) b) (c) S 1 77 77 34816 77 4194304", ProcessStat{makedev(136, 0), false}},
+        {"78 (sleep) S 1 78 78 1083436 78 4194304", ProcessStat{makedev(136, 300), false}},
+        {"2 (kthreadd) S 0 0 0 0 -1 2129984 0 0", ProcessStat{0, true}},
+        {"12 sleep S 1 12 12 0 -1 4194560", std::nullopt},
+        {"12 (cut) S 1 12 12 0", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(device_users::parseStat(c.line), c.stat) << c.line;
 }
 
 }  // namespace
