@@ -12,6 +12,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <memory>
 #endif
@@ -24,9 +25,6 @@ namespace {
 // the name.
 constexpr int kFirstFieldAfterName = 3;
 constexpr int kTerminalField = 7;
-constexpr int kFlagsField = 9;
-// PF_KTHREAD: kernel threads open no devices, so their descriptors need not be looked at.
-constexpr unsigned long long kKernelThreadFlag = 0x00200000;
 
 // The kernel's encoding of a device number in tty_nr: minor bits 0-7 in bits 0-7, the major in
 // bits 8-19, minor bits 8-19 in bits 20-31.
@@ -48,36 +46,32 @@ bool parseNumber(std::string_view text, Number& value) {
 
 }  // namespace
 
-std::optional<ProcessStat> parseStat(std::string_view line) {
-    const std::size_t nameEnd = line.rfind(')');
+std::optional<dev_t> controllingTerminal(std::string_view statLine) {
+    const std::size_t nameEnd = statLine.rfind(')');
     if (nameEnd == std::string_view::npos)
         return std::nullopt;
-    std::string_view rest = line.substr(nameEnd + 1);
-    long long terminal = 0;
-    unsigned long long flags = 0;
-    for (int field = kFirstFieldAfterName; field <= kFlagsField; ++field) {
+    std::string_view rest = statLine.substr(nameEnd + 1);
+    std::string_view field;
+    for (int number = kFirstFieldAfterName; number <= kTerminalField; ++number) {
         while (!rest.empty() && isBlank(rest.front()))
             rest.remove_prefix(1);
         std::size_t length = 0;
         while (length < rest.size() && !isBlank(rest[length]))
             ++length;
-        const std::string_view text = rest.substr(0, length);
+        field = rest.substr(0, length);
         rest.remove_prefix(length);
-        if (text.empty() || (field == kTerminalField && !parseNumber(text, terminal)) ||
-            (field == kFlagsField && !parseNumber(text, flags))) {
-            return std::nullopt;
-        }
     }
     // tty_nr is printed as a signed int; its bits are the encoding.
+    int terminal = 0;
+    if (!parseNumber(field, terminal))
+        return std::nullopt;
     const auto bits = static_cast<unsigned long long>(static_cast<unsigned int>(terminal));
+    if (bits == 0)
+        return dev_t{0};
     const unsigned long long major = (bits >> kMajorShift) & kMajorMask;
     const unsigned long long minor =
         (bits & kMinorLowMask) | ((bits >> kMinorHighShift) & kMinorHighMask);
-    ProcessStat stat;
-    if (bits != 0)
-        stat.terminal = makedev(static_cast<unsigned>(major), static_cast<unsigned>(minor));
-    stat.kernelThread = (flags & kKernelThreadFlag) != 0;
-    return stat;
+    return makedev(static_cast<unsigned>(major), static_cast<unsigned>(minor));
 }
 
 #ifndef __linux__
@@ -104,8 +98,11 @@ constexpr std::string_view kPtyIndexKey = "tty-index:";
 constexpr const char* kSysfsCharDevices = "/sys/dev/char/";
 constexpr const char* kSysfsSubsystem = "/subsystem";
 constexpr std::string_view kTerminalSubsystem = "/tty";
-// Enough for the fields up to the flags, with a long kernel thread name before them.
+// Enough for the fields up to the terminal, with a long kernel thread name before them.
 constexpr std::size_t kStatRead = 512;
+// Room for a few hundred descriptors at a time, and the most one directory entry takes.
+constexpr std::size_t kDirectoryRead = 16384;
+constexpr std::size_t kLargestEntry = sizeof(dirent64) + NAME_MAX + 1;
 // An fdinfo is a few short lines.
 constexpr std::size_t kFdInfoRead = 512;
 
@@ -176,46 +173,71 @@ class ProcessUses {
     ProcessUses(int proc, std::string pid, std::span<const dev_t> devices)
         : proc_(proc), pid_(std::move(pid)), devices_(devices), uses_(devices.size(), false) {}
 
+    // Every descriptor it has open, where we may look (our own user's processes, or all as
+    // root); false where we may not. The pseudo-terminals whose master it holds are left out.
+    bool addDescriptors() {
+        const int directory =
+            ::openat(proc_, (pid_ + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (directory < 0)
+            return false;
+        std::vector<std::string> masters;
+        // Where the system lets us list the descriptors but not follow them (a process we may
+        // not trace), none of them can be seen.
+        bool hidden = false;
+        const dirent64* entry = nullptr;
+        // The entries straight from the kernel: a DIR would cost two more calls a process.
+        alignas(dirent64) std::array<char, kDirectoryRead> buffer;
+        for (;;) {
+            const ssize_t n = ::getdents64(directory, buffer.data(), buffer.size());
+            if (n <= 0)
+                break;
+            for (ssize_t offset = 0; offset < n && !hidden; offset += entry->d_reclen) {
+                entry = reinterpret_cast<const dirent64*>(buffer.data() + offset);
+                if (entry->d_name[0] != '.')
+                    hidden = !addDescriptor(directory, entry->d_name, masters);
+            }
+            // /proc lists a process's descriptors until the buffer has no room for another:
+            // with room left over, that was all of them.
+            if (hidden || static_cast<std::size_t>(n) + kLargestEntry < buffer.size())
+                break;
+        }
+        ::close(directory);
+        leaveOutFarEnds(masters);
+        return !hidden;
+    }
+
     void addTerminal(dev_t terminal) { mark(terminal); }
 
-    // Every descriptor it has open, where we may look (our own user's processes, or all as
-    // root). The pseudo-terminals whose master it holds are left out.
-    void addDescriptors() {
-        const int fdDirectory =
-            ::openat(proc_, (pid_ + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fdDirectory < 0)
-            return;
-        const Directory directory(::fdopendir(fdDirectory));
-        if (!directory) {
-            ::close(fdDirectory);
-            return;
+    bool uses(std::size_t i) const { return uses_[i]; }
+
+  private:
+    // False when the descriptor may not be looked at.
+    bool addDescriptor(int directory, const char* name, std::vector<std::string>& masters) {
+        struct stat file {};
+        // Follows the descriptor's link to the file it has open.
+        if (::fstatat(directory, name, &file, 0) != 0)
+            return errno != EACCES && errno != EPERM;
+        if (!S_ISCHR(file.st_mode))
+            return true;
+        if (isPtyMultiplexer(file.st_rdev)) {
+            masters.emplace_back(name);
+        } else {
+            mark(file.st_rdev);
         }
-        std::vector<std::string> masters;
-        while (const dirent* entry = ::readdir(directory.get())) {
-            if (entry->d_name[0] == '.')
+        return true;
+    }
+
+    void leaveOutFarEnds(const std::vector<std::string>& masters) {
+        for (std::size_t i = 0; i < devices_.size(); ++i) {
+            if (!uses_[i] || !ptyIndex(devices_[i]))
                 continue;
-            struct stat file {};
-            // Follows the descriptor's link to the file it has open.
-            if (::fstatat(fdDirectory, entry->d_name, &file, 0) != 0 || !S_ISCHR(file.st_mode))
-                continue;
-            if (isPtyMultiplexer(file.st_rdev)) {
-                masters.emplace_back(entry->d_name);
-            } else {
-                mark(file.st_rdev);
-            }
-        }
-        for (const std::string& master : masters) {
-            const std::optional<unsigned> index = masterIndex(proc_, pid_, master);
-            for (std::size_t i = 0; index && i < devices_.size(); ++i) {
-                if (ptyIndex(devices_[i]) == index)
+            for (const std::string& master : masters) {
+                if (masterIndex(proc_, pid_, master) == ptyIndex(devices_[i]))
                     uses_[i] = false;
             }
         }
     }
 
-    bool uses(std::size_t i) const { return uses_[i]; }
-
-  private:
     void mark(dev_t device) {
         for (std::size_t i = 0; i < devices_.size(); ++i) {
             if (device != 0 && devices_[i] == device)
@@ -261,15 +283,19 @@ std::vector<long> findUsers(std::span<const dev_t> devices) {
         if (!parseNumber(std::string_view(entry->d_name), pid) || pid == self)
             continue;
         const std::string name(entry->d_name);
-        std::array<char, kStatRead> buffer{};
-        // A process that has ended since the listing has no stat left, and uses nothing.
-        const std::optional<ProcessStat> stat =
-            parseStat(readProcFile(procFd, name + "/stat", buffer));
-        if (!stat || stat->kernelThread)
-            continue;
         ProcessUses uses(procFd, name, devices);
-        uses.addTerminal(stat->terminal);
-        uses.addDescriptors();
+        // The controlling terminal is what shows of another user's process (a getty or a login
+        // shell on a serial console runs as root): its stat line is for everyone to read. A
+        // process whose descriptors show has the terminal open as well.
+        if (!uses.addDescriptors()) {
+            std::array<char, kStatRead> buffer{};
+            const std::optional<dev_t> terminal =
+                controllingTerminal(readProcFile(procFd, name + "/stat", buffer));
+            // A process that has ended since the listing has no stat left, and uses nothing.
+            if (!terminal)
+                continue;
+            uses.addTerminal(*terminal);
+        }
         for (std::size_t i = 0; i < devices.size(); ++i) {
             if (users[i] == 0 && uses.uses(i)) {
                 users[i] = pid;

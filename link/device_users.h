@@ -13,21 +13,15 @@
 
 namespace device_users {
 
-// What /proc/<pid>/stat tells of a process that matters here.
-struct ProcessStat {
-    dev_t terminal = 0;  // its controlling terminal's device number; 0 for none
-    bool kernelThread = false;
+// The device number of a process's controlling terminal from its stat line
+// ("pid (name) state ppid pgrp session tty_nr ..."); 0 when it has none, nothing when the line is
+// not one. The name may hold blanks and parentheses itself, so the fields are counted from the
+// last ')'.
+std::optional<dev_t> controllingTerminal(std::string_view statLine);
 
-    friend bool operator==(const ProcessStat&, const ProcessStat&) = default;
-};
-
-// The stat line of a process: "pid (name) state ppid pgrp session tty_nr tpgid flags ...". The
-// name may hold blanks and parentheses itself, so the fields are counted from the last ')'.
-// Nothing when the line is not one.
-std::optional<ProcessStat> parseStat(std::string_view line);
-
-// For each device number, the pid of a process other than this one that has the device open or
-// as its controlling terminal; 0 where there is none, and for devices that are no terminals
+// For each device number, the pid of a process other than this one that has the device open
+// (where its descriptors show: our own user's processes, or all as root) or else as its
+// controlling terminal; 0 where there is none, and for devices that are no terminals
 // (every program has /dev/null open). A process that holds the master side of a pseudo-terminal
 // is that line's far end (a terminal window, a simulated device), not its user.
 std::vector<long> findUsers(std::span<const dev_t> devices);

@@ -56,8 +56,13 @@ std::optional<PortFailure> PortClaim::acquire(std::string_view device) {
         return inUse(path, port_holder::holderWithPid(*pid));
     // A program may keep the port open with no lock at all: a login prompt on a serial console,
     // a shell script reading from it. Our bytes would land in its line.
-    if (std::optional<PortHolder> user = port_holder::deviceUser(path))
-        return inUse(path, std::move(*user));
+    const Clock::time_point now = Clock::now();
+    if (path != nobodyElseOn_ || now - nobodyElseSince_ >= kUsersStayKnown) {
+        if (std::optional<PortHolder> user = port_holder::deviceUser(path))
+            return inUse(path, std::move(*user));
+        nobodyElseOn_ = path;
+        nobodyElseSince_ = now;
+    }
 
     // A descriptor of our own carries the flock, so the port that talks is opened only once no
     // other program holds the device: opening it would change that program's line settings.

@@ -7,6 +7,7 @@
 // opens serial ports exclusively by itself, so there a claim always succeeds and holds nothing.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,11 @@
 
 class PortClaim {
   public:
+    // The exchanges of one command follow each other at once. Looking through the processes for
+    // one that has the port open costs some milliseconds on a machine with hundreds of them, so
+    // what a look found holds this long for the same device; after that, it is looked again.
+    static constexpr std::chrono::milliseconds kUsersStayKnown{1000};
+
     PortClaim() = default;
     ~PortClaim() { release(); }
     PortClaim(const PortClaim&) = delete;
@@ -31,6 +37,11 @@ class PortClaim {
     const std::string& device() const { return device_; }
 
   private:
+    using Clock = std::chrono::steady_clock;
+
     int descriptor_ = -1;
     std::string device_;
+    // The device that no other process had open when last looked, and when that was.
+    std::string nobodyElseOn_;
+    Clock::time_point nobodyElseSince_{};
 };

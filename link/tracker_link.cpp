@@ -78,9 +78,11 @@ bool CTrackerLink::open() {
         if (isNoSerialPort(port->error()))
             return errorBox(link_message::kGetStateFailed);
         // On Windows this is where another program's hold shows ("Access is denied."): the
-        // system's words are all there is to tell.
-        return openFailed(
-            {claim_.device(), PortFailure::Cause::Other, port->errorString().toStdString(), {}});
+        // system's words are all there is to tell of it.
+        const PortFailure::Cause cause = port->error() == QSerialPort::PermissionError
+                                             ? PortFailure::Cause::InUse
+                                             : PortFailure::Cause::Other;
+        return openFailed({claim_.device(), cause, port->errorString().toStdString(), {}});
     }
     port_ = std::move(port);
     lastOpened_ = claim_.device();

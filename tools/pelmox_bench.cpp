@@ -3,6 +3,9 @@
 // then the same for each pelmoxctl command run as a new process, against the protocol's time
 // plus the time the process takes to start and end.
 // The tracker runs in a child process so that its work is not counted as the program's.
+// --processes N starts N idle processes first, for the search through the system's processes
+// that every open makes (who else has the port open) to be timed on a busy machine; the search
+// alone is timed too.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -15,13 +18,16 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exchange_time.h"
+#include "port_holder.h"
 #include "simulated_tracker.h"
 #include "tracker_link.h"
 
@@ -218,9 +224,63 @@ bool benchPelmoxctl(const std::string& device, std::size_t versionLength,
     return failed;
 }
 
+// Idle processes, each a sleep(1) that the benchmark ends when it is done.
+class IdleProcesses {
+  public:
+    explicit IdleProcesses(int count) {
+        char sleep[] = "sleep";
+        char time[] = "3600";
+        char* argv[] = {sleep, time, nullptr};
+        for (int i = 0; i < count; ++i) {
+            pid_t pid = -1;
+            if (posix_spawnp(&pid, sleep, nullptr, nullptr, argv, environ) == 0)
+                pids_.push_back(pid);
+        }
+    }
+    ~IdleProcesses() {
+        for (const pid_t pid : pids_)
+            kill(pid, SIGTERM);
+        for (const pid_t pid : pids_)
+            waitpid(pid, nullptr, 0);
+    }
+    IdleProcesses(const IdleProcesses&) = delete;
+    IdleProcesses& operator=(const IdleProcesses&) = delete;
+    std::size_t count() const { return pids_.size(); }
+
+  private:
+    std::vector<pid_t> pids_;
+};
+
+std::size_t processCount() {
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        count += !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+    }
+    return count;
+}
+
+// The median time of one search for another program holding the device.
+double holderSearchMs(const std::string& device) {
+    constexpr int kSearches = 21;
+    std::vector<double> times;
+    for (int i = 0; i < kSearches; ++i) {
+        const auto start = Clock::now();
+        if (port_holder::otherProgramsHold(device))
+            std::fprintf(stderr, "pelmox-bench: %s is held by another program\n", device.c_str());
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    int extraProcesses = 0;
+    if (argc == 3 && std::string_view(argv[1]) == "--processes")
+        extraProcesses = std::atoi(argv[2]);
+    const IdleProcesses idle(extraProcesses);
     pid_t child = -1;
     const std::string device = startTrackerProcess(child);
     if (device.empty()) {
@@ -255,6 +315,10 @@ int main(int argc, char** argv) {
     };
 
     std::printf("%d runs each against a simulated tracker on %s\n", kRuns, device.c_str());
+    std::printf(
+        "%zu processes on the system (%zu started idle); the search for another holder "
+        "of the port: %.2f ms\n",
+        processCount(), idle.count(), holderSearchMs(device));
     bool failed = printTable("link commands", "protocol ms", results);
     failed |= benchPelmoxctl(device, versionLength, std::span<const Result, 4>(results));
 
