@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -343,12 +345,18 @@ TEST_F(PelmoxctlTest, TimedToneKeepsThePortAndSaysWhenItMayStayOn) {
     EXPECT_EQ(tone->exitCode(), kDone) << tone->readAllStandardError().toStdString();
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
 
+    // A descriptor of our own keeps the line's number taken after it vanishes, so that the
+    // stops pelmoxctl tries again by name cannot reach another test's new pseudo-terminal.
+    // Opened first: this process holds the far end too, so it is no other user of the port.
+    const int keepNumber = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(keepNumber, 0) << std::strerror(errno);
     const auto lost = startPelmoxctl({"--port", device(), "tone", "1200", "--for", "1"});
     ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Tone1200));
     QElapsedTimer clock;
     clock.start();
     tracker.setFault(Fault::VanishMidExchange);  // the line goes with the first stop
     ASSERT_TRUE(lost->waitForFinished(30'000));
+    ::close(keepNumber);
     EXPECT_GE(clock.elapsed(), (tone_stop::kRetryTime - tone_stop::kRetryPause).count());
     EXPECT_EQ(lost->exitCode(), kToneMayBeOn);
     EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Tone1200);
@@ -410,7 +418,7 @@ TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
     expectRefused(path("ttyUSB9"), "No such file or directory");
 
     const int held = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0) << std::strerror(errno);
     expectRefused(device(), "in use by " + thisProcess());
     ::close(held);
 
