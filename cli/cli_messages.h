@@ -24,6 +24,8 @@ inline constexpr std::string_view kDescription =
     "  write FILE                 store the settings of FILE; keys FILE lacks keep the\n"
     "                             tracker's values\n"
     "  write --image FILE         store the image from FILE in the tracker\n"
+    "  backups                    list the backups that write keeps, newest first: time,\n"
+    "                             callsign and image file (restore one with write --image)\n"
     "  diff FILE                  compare the tracker's settings with FILE's; exit status 3\n"
     "                             when they differ\n"
     "  tone 1200|2200|both [--for SECONDS]\n"
@@ -32,19 +34,29 @@ inline constexpr std::string_view kDescription =
     "  ports                      list the system's serial ports, one a line, with what the\n"
     "                             system knows of each\n"
     "\n"
+    "Before it sends anything, write keeps what the tracker held: its image, and a settings\n"
+    "file beside it, named with the time and the callsign, in\n"
+    "$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows\n"
+    "%LOCALAPPDATA%\\pelmoxconfig\\backups). The newest 100 are kept, older ones are removed.\n"
+    "For this, write --image and a write of a complete FILE read the tracker first, about\n"
+    "1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without\n"
+    "one.\n"
+    "\n"
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
     "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
     "failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be\n"
     "stopped (the transmitter may still be keyed).";
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
-    "version, read, write, diff, tone or ports.";
+    "version, read, write, diff, tone, ports or backups.";
 inline constexpr std::string_view kCommandArgumentSyntax = "<command> [args]";
 inline constexpr std::string_view kHelpHelp = "Show this help.";
 inline constexpr std::string_view kVersionHelp = "Show the program's version.";
 inline constexpr std::string_view kPortHelp = "The serial port of the tracker.";
 inline constexpr std::string_view kOutputHelp = "read: save the settings to FILE.";
 inline constexpr std::string_view kImageHelp = "read: also save the image; write: store it.";
+inline constexpr std::string_view kNoBackupHelp =
+    "write: send without keeping a backup of what the tracker held.";
 inline constexpr std::string_view kForHelp = "tone: keep the tone on SECONDS, then stop it.";
 inline constexpr std::string_view kDeviceValue = "DEVICE";
 inline constexpr std::string_view kFileValue = "FILE";
@@ -54,11 +66,12 @@ inline constexpr std::string_view kVersionSynopsis = "pelmoxctl [--port DEVICE] 
 inline constexpr std::string_view kReadSynopsis =
     "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE]";
 inline constexpr std::string_view kWriteSynopsis =
-    "pelmoxctl [--port DEVICE] write FILE | write --image FILE";
+    "pelmoxctl [--port DEVICE] write [--no-backup] FILE | write [--no-backup] --image FILE";
 inline constexpr std::string_view kDiffSynopsis = "pelmoxctl [--port DEVICE] diff FILE";
 inline constexpr std::string_view kToneSynopsis =
     "pelmoxctl [--port DEVICE] tone 1200|2200|both [--for SECONDS] | tone stop";
 inline constexpr std::string_view kPortsSynopsis = "pelmoxctl ports";
+inline constexpr std::string_view kBackupsSynopsis = "pelmoxctl backups";
 
 inline constexpr std::string_view kNoCommand = "no command given";
 inline constexpr std::string_view kUnknownCommand = "unknown command '%1'";
@@ -133,6 +146,13 @@ inline constexpr std::string_view kToneMayBeOn =
 // left with part of an image; then the program ends as asked.
 inline constexpr std::string_view kWriteFinishedFirst =
     "finished the write and its check before stopping, as asked";
+
+// The backup a write keeps first: the folder, then why it could not be saved.
+inline constexpr std::string_view kBackupFailed =
+    "cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)";
+// pelmoxctl backups: time, callsign, image file; and the line when there are none.
+inline constexpr std::string_view kBackupLine = "%1  %2  %3";
+inline constexpr std::string_view kNoBackups = "no backups in %1 yet";
 
 // The steps of the progress line.
 inline constexpr std::string_view kFindingTracker = "Finding the tracker";

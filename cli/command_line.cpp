@@ -28,6 +28,7 @@ constexpr std::array kCommands{
     CommandForm{"diff", Command::Diff, CliText::kDiffSynopsis, true, false, false, 1, 1},
     CommandForm{"tone", Command::Tone, CliText::kToneSynopsis, true, false, false, 1, 1},
     CommandForm{"ports", Command::Ports, CliText::kPortsSynopsis, false, false, false, 0, 0},
+    CommandForm{"backups", Command::Backups, CliText::kBackupsSynopsis, false, false, false, 0, 0},
 };
 
 struct ToneName {
@@ -79,7 +80,8 @@ Invocation parseCommandLine(const QStringList& arguments) {
                                    toQString(CliText::kFileValue));
     const QCommandLineOption toneFor("for", toQString(CliText::kForHelp),
                                      toQString(CliText::kSecondsValue));
-    parser.addOptions({help, version, port, output, image, toneFor});
+    const QCommandLineOption noBackup("no-backup", toQString(CliText::kNoBackupHelp));
+    parser.addOptions({help, version, port, output, image, noBackup, toneFor});
     parser.addPositionalArgument(toQString(CliText::kCommandArgument),
                                  toQString(CliText::kCommandArgumentHelp),
                                  toQString(CliText::kCommandArgumentSyntax));
@@ -118,6 +120,7 @@ Invocation parseCommandLine(const QStringList& arguments) {
     };
     if (misused(port, form->takesPort) || misused(output, form->takesOutput) ||
         misused(image, form->takesImage) || misused(toneFor, form->command == Command::Tone) ||
+        (parser.isSet(noBackup) && form->command != Command::Write) ||
         words.size() < form->minArguments || words.size() > form->maxArguments) {
         return usageOf(*form);
     }
@@ -128,6 +131,7 @@ Invocation parseCommandLine(const QStringList& arguments) {
         invocation.port = parser.value(port);
     invocation.output = parser.value(output);
     invocation.image = parser.value(image);
+    invocation.backup = !parser.isSet(noBackup);
     switch (form->command) {
         case Command::Write:
             // A settings file or an image, never both, never neither.

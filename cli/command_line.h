@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-enum class Command { Help, ShowVersion, Version, Read, Write, Diff, Tone, Ports, Invalid };
+enum class Command { Help, ShowVersion, Version, Read, Write, Diff, Tone, Ports, Backups, Invalid };
 
 struct Invocation {
     Command command = Command::Invalid;
@@ -14,6 +14,7 @@ struct Invocation {
     QString output;               // read --output
     QString image;                // read --image, write --image
     QString file;                 // write FILE, diff FILE
+    bool backup = true;           // write: keep what the tracker held first (not --no-backup)
     char toneCode = 0;            // tone: the code the tracker knows
     int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
     QString text;                 // the help text for Help, the usage error for Invalid

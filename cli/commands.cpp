@@ -27,6 +27,7 @@
 #include "stderr_presenter.h"
 #include "stop_request.h"
 #include "tone_stop.h"
+#include "tracker_backup.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
 #include "tracker_units.h"
@@ -200,21 +201,28 @@ ExitStatus write(const Invocation& invocation) {
         return ExitStatus::BadInput;
 
     const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
+    const bool reads = partial || invocation.backup;
     Reply reply{};
     UninterruptedWrite uninterrupted;
     bool failed = false;
     {
-        ProgressDisplay progress(partial ? std::vector{findingStep(), readingStep(), writingStep()}
-                                         : std::vector{findingStep(), writingStep()});
+        ProgressDisplay progress(reads ? std::vector{findingStep(), readingStep(), writingStep()}
+                                       : std::vector{findingStep(), writingStep()});
         if (findTracker(link, reply))
             return ExitStatus::DeviceFailed;
         progress.advance();
-        if (partial) {
-            ImageBytes current{};
-            if (readSettings(link, record, current))
+        if (reads) {
+            CTrackerConfig held;
+            ImageBytes heldImage{};
+            if (readSettings(link, held, heldImage))
                 return ExitStatus::DeviceFailed;
             progress.advance();
-            if (encodeForWrite(*file, record, buffer))
+            if (partial) {
+                record = held;
+                if (encodeForWrite(*file, record, buffer))
+                    return ExitStatus::BadInput;
+            }
+            if (invocation.backup && keepBackup(heldImage, held, versionLine(reply)))
                 return ExitStatus::BadInput;
         }
         failed = uninterrupted.run(link, written);
@@ -248,10 +256,22 @@ ExitStatus writeImage(const Invocation& invocation) {
     UninterruptedWrite uninterrupted;
     bool failed = false;
     {
-        ProgressDisplay progress({findingStep(), writingStep()});
+        // The backup costs one more read of the tracker, as it holds what the image replaces.
+        ProgressDisplay progress(invocation.backup
+                                     ? std::vector{findingStep(), readingStep(), writingStep()}
+                                     : std::vector{findingStep(), writingStep()});
         if (findTracker(link, reply))
             return ExitStatus::DeviceFailed;
         progress.advance();
+        if (invocation.backup) {
+            CTrackerConfig held;
+            ImageBytes heldImage{};
+            if (readSettings(link, held, heldImage))
+                return ExitStatus::DeviceFailed;
+            progress.advance();
+            if (keepBackup(heldImage, held, versionLine(reply)))
+                return ExitStatus::BadInput;
+        }
         failed = uninterrupted.run(link, image);
     }
     uninterrupted.endIfAsked();
@@ -377,6 +397,8 @@ ExitStatus runCommand(const Invocation& invocation) {
             return diff(invocation);
         case Command::Ports:
             return outputStatus(printLines(portListing(systemPortDetails())));
+        case Command::Backups:
+            return listBackups();
     }
     return ExitStatus::BadInput;
 }

@@ -59,12 +59,12 @@ _pelmoxctl() {
     case $command in
         '')
             options+=" --port --output --image"
-            [[ $cur == -* ]] || options="version read write diff tone ports"
+            [[ $cur == -* ]] || options="version read write diff tone ports backups"
             ;;
         version | diff) options+=" --port" ;;
         tone) options+=" --port --for" ;;
         read) options+=" --port --output --image" ;;
-        write) options+=" --port --image" ;;
+        write) options+=" --port --image --no-backup" ;;
     esac
     if [[ $cur == -* || -z $command ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

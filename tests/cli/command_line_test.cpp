@@ -16,6 +16,7 @@ struct Expected {
     std::optional<QString> port = std::nullopt;
     char toneCode = 0;
     int toneSeconds = 0;
+    bool backup = true;
 };
 
 TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
@@ -37,6 +38,8 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         {{"write", "a", "b"}, {Command::Invalid}},
         {{"write", "a", "--image", "b"}, {Command::Invalid}},
         {{"write", "--image", "a", "--image", "b"}, {Command::Invalid}},
+        {{"--no-backup", "write", "--image", "b"}, {Command::Write, {}, "b", {}, {}, 0, 0, false}},
+        {{"read", "--no-backup"}, {Command::Invalid}},
         {{"diff", "a"}, {Command::Diff, "a"}},
         {{"diff"}, {Command::Invalid}},
         {{"diff", "a", "b"}, {Command::Invalid}},
@@ -60,6 +63,8 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         {{"ports"}, {Command::Ports}},
         {{"--port", "a", "ports"}, {Command::Invalid}},
         {{"ports", "all"}, {Command::Invalid}},
+        {{"backups"}, {Command::Backups}},
+        {{"--port", "a", "backups"}, {Command::Invalid}},
         {{}, {Command::Invalid}},
         {{"Version"}, {Command::Invalid}},
         {{"--help", "frob"}, {Command::Help}},
@@ -79,6 +84,7 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         EXPECT_EQ(got.port, c.expected.port) << what;
         EXPECT_EQ(got.toneCode, c.expected.toneCode) << what;
         EXPECT_EQ(got.toneSeconds, c.expected.toneSeconds) << what;
+        EXPECT_EQ(got.backup, c.expected.backup) << what;
     }
 }
 

@@ -6,10 +6,13 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <array>
@@ -19,6 +22,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include "built_program.h"
 #include "codec_messages.h"
@@ -93,6 +97,11 @@ Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool o
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
+// Every pelmoxctl started here keeps the backups its writes make in a folder of this test
+// program's own, never in the user's; a test of the backups gives each its own (PelmoxctlTest).
+const QTemporaryDir kStateHome;
+const bool kStateHomeSet = qputenv("XDG_STATE_HOME", kStateHome.path().toLocal8Bit());
+
 // What `read` makes of a tracker with the default settings.
 constexpr const char* kDefaultSettings =
     "# Tracker version: Pelmox II v1.23 WX\n"
@@ -123,8 +132,10 @@ class PelmoxctlTest : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_TRUE(tracker.start());
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(dir.isValid() && kStateHomeSet);
+        qputenv("XDG_STATE_HOME", path("state").toLocal8Bit());
     }
+    void TearDown() override { qputenv("XDG_STATE_HOME", kStateHome.path().toLocal8Bit()); }
 
     Outcome run(QStringList arguments) {
         return pelmoxctl(QStringList{"--port", QString::fromStdString(tracker.devicePath())} +
@@ -172,6 +183,119 @@ TEST_F(PelmoxctlTest, BackupRestoresTheDefaultsExactly) {
     tracker.setImage(encoded(kOwnSettings));
     EXPECT_EQ(run({"write", "--image", path("backup.img")}).status, kDone);
     EXPECT_EQ(tracker.image(), kDefaultImage);
+}
+
+// One line of `pelmoxctl backups`: time, callsign, image file.
+struct ListedBackup {
+    QString callsign;
+    QString image;
+};
+
+std::vector<ListedBackup> listedBackups() {
+    const Outcome listed = pelmoxctl({"backups"});
+    EXPECT_EQ(listed.status, kDone) << listed.err.toStdString();
+    static const QRegularExpression line(
+        "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  (\\S+) +(\\S+)$");
+    std::vector<ListedBackup> backups;
+    for (const QString& text : listed.out.split('\n', Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = line.match(text);
+        EXPECT_TRUE(match.hasMatch()) << text.toStdString();
+        backups.push_back({match.captured(1), match.captured(2)});
+    }
+    return backups;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+QByteArray bytesOf(const Image& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), image.size());
+}
+
+// A write keeps what the tracker held just before it, image and settings file, which the next
+// write --image puts back byte for byte; the list shows the newest first. --no-backup keeps none.
+TEST_F(PelmoxctlTest, WriteKeepsWhatTheTrackerHeldForWriteImageToRestore) {
+    const Image own = encoded(kOwnSettings);
+    tracker.setImage(own);
+    const Outcome write = run({"write", file("full.toml", kDefaultSettings)});
+    ASSERT_EQ(write.status, kDone) << write.err.toStdString();
+    std::vector<ListedBackup> backups = listedBackups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].callsign, "DL1ABC-9");
+    EXPECT_EQ(bytesOf(backups[0].image), bytesOf(own));
+    const QString settings = backups[0].image.chopped(4) + ".toml";
+    EXPECT_TRUE(bytesOf(settings).contains("\ncallsign = \"DL1ABC-9\"\n"))
+        << settings.toStdString();
+
+    const Outcome restore = run({"write", "--image", backups[0].image});
+    EXPECT_EQ(restore.status, kDone) << restore.err.toStdString();
+    EXPECT_EQ(tracker.image(), own);
+    backups = listedBackups();
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(backups[0].callsign, "NOCALL");  // the defaults the restore replaced
+    EXPECT_EQ(bytesOf(backups[0].image), defaultImageBytes());
+
+    EXPECT_EQ(run({"write", "--no-backup", path("full.toml")}).status, kDone);
+    EXPECT_EQ(run({"write", "--no-backup", "--image", backups[1].image}).status, kDone);
+    EXPECT_EQ(listedBackups().size(), 2u);
+}
+
+// A backup that cannot be saved (here the state folder is a file) stops the write before its
+// first byte, with one line naming the folder and why.
+TEST_F(PelmoxctlTest, BackupThatCannotBeSavedSendsNothing) {
+    const QString notAFolder = file("state", "a file where the state folder should be\n");
+    const Image own = encoded(kOwnSettings);
+    tracker.setImage(own);
+    for (const QStringList& write :
+         {QStringList{"write", file("full.toml", kDefaultSettings)},
+          QStringList{"write", file("call.toml", "callsign = \"N0CALL\"\n")},
+          QStringList{"write", "--image", file("image.img", defaultImageBytes())}}) {
+        const Outcome refused = run(write);
+        EXPECT_EQ(refused.status, kBadInput) << write.join(' ').toStdString();
+        EXPECT_EQ(refused.err, "pelmoxctl: cannot keep a backup in " + notAFolder +
+                                   "/pelmoxconfig/backups: Not a directory; nothing was sent "
+                                   "(--no-backup writes without one)\n");
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(tracker.image(), own);
+    }
+}
+
+// The folder holds the newest 100: the 101st backup removes the oldest. What a backup cut short
+// between its temporary files and their renaming leaves (those files, a settings file whose image
+// never came) is neither listed nor counted.
+TEST_F(PelmoxctlTest, TheHundredAndFirstBackupRemovesTheOldest) {
+    QDir folder(path("state/pelmoxconfig/backups"));
+    ASSERT_TRUE(folder.mkpath("."));
+    const QDateTime first(QDate(2020, 1, 1), QTime(0, 0), QTimeZone::utc());
+    const auto stem = [&](int day, const char* callsign) {
+        return folder.filePath(first.addDays(day).toString("yyyyMMdd'T'HHmmss.zzz'Z'") + '_' +
+                               callsign);
+    };
+    const auto put = [](const QString& name, const QByteArray& bytes) {
+        QFile out(name);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    };
+    for (int day = 0; day < 100; ++day) {
+        put(stem(day, "N0CALL") + ".img", defaultImageBytes());
+        put(stem(day, "N0CALL") + ".toml", kDefaultSettings);
+    }
+    put(stem(200, "CUT") + ".img.a1B2c3", defaultImageBytes().left(64));
+    put(stem(200, "CUT") + ".toml.d4E5f6", "callsign =");
+    put(stem(201, "CUT") + ".toml", kDefaultSettings);
+
+    tracker.setImage(encoded(kOwnSettings));
+    ASSERT_EQ(run({"write", file("full.toml", kDefaultSettings)}).status, kDone);
+    const std::vector<ListedBackup> backups = listedBackups();
+    ASSERT_EQ(backups.size(), 100u);
+    EXPECT_EQ(backups.front().callsign, "DL1ABC-9");
+    EXPECT_EQ(backups.back().image, stem(1, "N0CALL") + ".img");
+    EXPECT_FALSE(QFile::exists(stem(0, "N0CALL") + ".img"));
+    EXPECT_FALSE(QFile::exists(stem(0, "N0CALL") + ".toml"));
+    for (const ListedBackup& backup : backups)
+        EXPECT_FALSE(backup.callsign.contains("CUT")) << backup.image.toStdString();
 }
 
 // Keys the file lacks keep the tracker's own values to the byte, timing steps included.
@@ -270,7 +394,8 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     EXPECT_EQ(contents("keep.toml"), "callsign = \"OLD\"\n");
 
     tracker.setFault(SimulatedTracker::Fault::ShortReadBack);
-    const Outcome unverified = run({"write", "--image", file("image.bin", defaultImageBytes())});
+    const Outcome unverified =
+        run({"write", "--no-backup", "--image", file("image.bin", defaultImageBytes())});
     EXPECT_EQ(unverified.status, kDeviceFailed);
     EXPECT_EQ(unverified.err, "pelmoxctl: Write Failed (code 128 127)\n");
     EXPECT_EQ(unverified.out, "");
@@ -377,13 +502,13 @@ TEST_F(PelmoxctlTest, SignalDuringAWriteEndsTheProgramOnlyAfterTheCheck) {
         tracker.setImage(encoded(kOwnSettings));
         const std::size_t before = tracker.commandCount();
         const auto writing = startPelmoxctl(QStringList{"--port", device()} + write);
-        // The identify, and the upload begun.
-        ASSERT_TRUE(eventually([&] { return tracker.commandCount() == before + 2; }, 5000));
+        // The identify, the two downloads for the backup, and the upload begun.
+        ASSERT_TRUE(eventually([&] { return tracker.commandCount() == before + 4; }, 8000));
         ::kill(static_cast<pid_t>(writing->processId()), SIGTERM);
         ASSERT_TRUE(writing->waitForFinished(10'000));
         expectEndedBy(*writing, SIGTERM);
         EXPECT_EQ(tracker.image(), kDefaultImage);
-        EXPECT_EQ(tracker.commandCount(), before + 3);  // and the download that checks it
+        EXPECT_EQ(tracker.commandCount(), before + 5);  // and the download that checks it
         EXPECT_EQ(writing->readAllStandardError(),
                   "pelmoxctl: finished the write and its check before stopping, as asked\n");
         EXPECT_EQ(writing->readAllStandardOutput(), "");
@@ -453,7 +578,10 @@ TEST(VanishedTrackerTest, OneLineNamesTheDeviceAndWhy) {
         const char* failed;
     } cases[] = {
         {writeImage, Fault::VanishMidUpload, "ComPort write failed"},
-        {writeImage, Fault::VanishMidDownload, "ComPort read failed"},
+        {writeImage, Fault::VanishMidDownload, "ComPort read failed"},  // in the backup's read
+        {{"write", "--no-backup", "--image", image.fileName()},
+         Fault::VanishMidDownload,
+         "ComPort read failed"},  // in the check
         {{"read"}, Fault::VanishMidDownload, "ComPort read failed"},
         {{"version"}, Fault::VanishMidExchange, "ComPort read failed"},
     };
@@ -529,7 +657,11 @@ TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
         {{"write", file("call.toml", "callsign = \"N0CALL\"\n")},
          Fault::DifferingDownloads,
          "Read Failed"},
-        {{"write", path("full.toml")}, Fault::ShortReadBack, "Write Failed (code 128 127)"},
+        // The read for the backup fails first; without one, the write's own check.
+        {{"write", path("full.toml")}, Fault::ShortReadBack, "Read Failed"},
+        {{"write", "--no-backup", path("full.toml")},
+         Fault::ShortReadBack,
+         "Write Failed (code 128 127)"},
     };
     for (const auto& c : cases) {
         tracker.setFault(c.fault);
