@@ -156,6 +156,65 @@ bool printTable(const char* heading, const char* expected, std::span<const Resul
     return failed;
 }
 
+// What the backup before a write costs: each write with it against the same write without it
+// (--no-backup). A write that reads the tracker anyway (a file with one key) should take no more
+// than 3% or 5 ms longer; the others add one verified read of the tracker (the link's own time,
+// readMs) and should take no more than 3% longer than that read plus the write without it.
+// The two are timed in turn, run by run, so that a machine busy with other work slows both alike.
+struct BackupFiles {
+    std::string settings, partial, image;
+};
+
+template <typename Command>
+bool benchBackups(const Command& command, double readMs, const BackupFiles& files) {
+    struct Write {
+        const char* name;
+        std::vector<std::string> words;
+        bool readsAnyway;
+    };
+    const std::array<Write, 3> writes = {
+        Write{"write FILE (one key)", {"write", files.partial}, true},
+        Write{"write FILE", {"write", files.settings}, false},
+        Write{"write --image FILE", {"write", "--image", files.image}, false},
+    };
+    constexpr int kPairs = 7;
+    std::printf(
+        "\nthe backup before a write (%d runs each, in turns; median ms)\n"
+        "%-22s %9s %11s %13s %8s %8s %7s\n",
+        kPairs, "command", "backup", "no backup", "no backup+read", "added", "ratio", "within");
+    bool failed = false;
+    for (const Write& write : writes) {
+        std::vector<std::string> without = write.words;
+        without.insert(without.begin() + 1, "--no-backup");
+        const auto with = command(write.words);
+        const auto bare = command(without);
+        const auto timed = [&failed](const auto& run, std::vector<double>& times) {
+            const auto start = Clock::now();
+            failed |= run();
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        };
+        std::vector<double> withMs, withoutMs;
+        for (int run = 0; run < kPairs; ++run) {
+            timed(with, withMs);
+            timed(bare, withoutMs);
+        }
+        const auto median = [](std::vector<double> times) {
+            std::sort(times.begin(), times.end());
+            return times[times.size() / 2];
+        };
+        const double backup = median(withMs);
+        const double plain = median(withoutMs);
+        const double baseline = write.readsAnyway ? plain : plain + readMs;
+        const double added = backup - baseline;
+        const bool within = added <= baseline * 0.03 || (write.readsAnyway && added <= 5);
+        std::printf("%-22s %9.1f %11.1f %13.1f %8.1f %8.4f %7s\n", write.name, backup, plain,
+                    write.readsAnyway ? plain : baseline, added, backup / baseline,
+                    within ? "yes" : "NO");
+    }
+    return failed;
+}
+
 // Each pelmoxctl command against the protocol's time for the exchanges it runs, plus the time a
 // process that only prints its version takes from start to end.
 // link: the link's own results for find tracker, read and write image verified, and tone.
@@ -170,6 +229,8 @@ bool benchPelmoxctl(const std::string& device, std::size_t versionLength,
     const std::string partial = (dir / "partial.toml").string();
     const std::string image = (dir / "image.bin").string();
     const std::vector<std::string> port{"--port", device};
+    // The backups the writes keep stay in the benchmark's folder.
+    setenv("XDG_STATE_HOME", (dir / "state").string().c_str(), 1);
     const auto command = [&](std::vector<std::string> words) {
         words.insert(words.begin(), port.begin(), port.end());
         return [words] { return runPelmoxctl(words); };
@@ -219,7 +280,8 @@ bool benchPelmoxctl(const std::string& device, std::size_t versionLength,
     }
     std::printf("\npelmoxctl processes: start and end alone (--version) %.1f ms, CPU %.2f ms\n",
                 startMs, start.cpuPerRun * 1000);
-    const bool failed = printTable("pelmoxctl commands", "protocol+start ms", results);
+    bool failed = printTable("pelmoxctl commands", "protocol+start ms", results);
+    failed |= benchBackups(command, link[1].medianWall * 1000, {settings, partial, image});
     fs::remove_all(dir);
     return failed;
 }
