@@ -3,15 +3,19 @@
 # generator. The package's Depends are worked out by dpkg-shlibdeps from the libraries the
 # programs link to.
 include(GNUInstallDirs)
+include(${CMAKE_CURRENT_LIST_DIR}/compressed_install.cmake)
 
 set(PELMOX_PACKAGE_MAINTAINER "PelmoxConfig developers <pelmoxconfig@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 
 # Debian keeps these under the package's name, not the project's. The README is the one the
-# About box points to; NEWS.md says what each release holds.
-install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/res/changelog
-              ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NEWS.md
+# About box points to; NEWS.md says what each release holds. They are install rules, not the
+# package's own, so that a distribution's `cmake --install` gives them too.
+install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/README.md
+              ${PROJECT_SOURCE_DIR}/NEWS.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
+pelmox_install_compressed(${PROJECT_SOURCE_DIR}/res/changelog
+                          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmoxconfig)
@@ -50,8 +54,6 @@ set(CPACK_STRIP_FILES ON)
 # Directories the install rules create get the usual modes whatever the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# Debian ships manual pages and the changelog compressed.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb_compress_docs.cmake)
 # The package's time stamps are the commit's.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/source_date_epoch.cmake)
 
