@@ -70,7 +70,8 @@ std::optional<QString> BackupStore::save(std::span<const std::uint8_t> image,
                                          QByteArrayView settings, const QString& callsign,
                                          const QDateTime& time) const {
     std::error_code error;
-    std::filesystem::create_directories(folder_.toStdWString(), error);
+    // Made with the standard library, not QDir::mkpath, for the system's reason when it fails.
+    std::filesystem::create_directories(QDir(folder_).filesystemAbsolutePath(), error);
     if (error)
         return QString::fromLocal8Bit(error.message());
 
