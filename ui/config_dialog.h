@@ -15,6 +15,7 @@
 #include "port_choice.h"
 #include "port_combo_box.h"
 #include "signal_end.h"
+#include "tone_stop.h"
 #include "tones_on.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
@@ -39,9 +40,8 @@ class CConfigDlg : public QDialog {
 
     void showAbout();
 
-    // A tone the window started is stopped after this long: FM practice is a transmit time-out
-    // of about three minutes, as repeaters' time-out timers have it.
-    static constexpr std::chrono::minutes kToneTimeLimit{3};
+    // A tone the window started is stopped after this long.
+    static constexpr std::chrono::minutes kToneTimeLimit = tone_stop::kWindowToneLimit;
     // For tests, which cannot wait that long; the window itself never changes it.
     void setToneTimeLimit(std::chrono::milliseconds limit) { toneTimeLimit_ = limit; }
 
