@@ -432,6 +432,8 @@ void CConfigDlg::endForSignal() {
         link->abandon();
     for (const unsigned start : tonesOn_.starts()) {
         const std::optional<TonesOn::Tone> tone = tonesOn_.started(start);
+        if (!tone)
+            continue;
         CTrackerLink link;
         aim(link, tone->target);
         if (tone_stop::stopTone(link)) {
