@@ -365,10 +365,11 @@ void CConfigDlg::toneTest(char code) {
     }
 }
 
-// The stops that come from outside a command (the time limit, a signal, the close) do not wait for
-// the command in progress to return: its box may stay up for as long as nobody answers it, and a
-// keyed transmitter must not wait for that. So each goes through a link of its own, aimed at where
-// the tone went, and leaves the link of the command in progress as it was.
+// A stop that comes from outside the command in progress (the time limit, a signal) does not wait
+// for that command to return: its box may stay up for as long as nobody answers it, and a keyed
+// transmitter must not wait for that. So each stop goes through a link of its own, aimed at where
+// the tone went, and the command's link, port and speed stay as they were. The close's stops go
+// the same way; only the close itself waits for a command in progress (see done()).
 bool CConfigDlg::stopTone(const ToneTarget& target) {
     CTrackerLink link;
     aim(link, target);
