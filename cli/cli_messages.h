@@ -13,6 +13,7 @@ inline constexpr std::string_view kProgramName = "pelmoxctl";
 // Put in front of every line on standard error, as other command-line tools do.
 inline constexpr std::string_view kLinePrefix = "pelmoxctl: ";
 
+// %1 is the longest --for, in seconds; %2 the window's limit for a tone, in minutes.
 inline constexpr std::string_view kDescription =
     "Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.\n"
     "\n"
@@ -29,7 +30,8 @@ inline constexpr std::string_view kDescription =
     "  diff FILE                  compare the tracker's settings with FILE's; exit status 3\n"
     "                             when they differ\n"
     "  tone 1200|2200|both [--for SECONDS]\n"
-    "                             send a test tone, for SECONDS or until 'tone stop'\n"
+    "                             send a test tone, for SECONDS (1 to %1) or until\n"
+    "                             'tone stop'\n"
     "  tone stop                  stop the test tones\n"
     "  ports                      list the system's serial ports, one a line, with what the\n"
     "                             system knows of each\n"
@@ -45,7 +47,10 @@ inline constexpr std::string_view kDescription =
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
     "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
     "failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be\n"
-    "stopped (the transmitter may still be keyed).";
+    "stopped (the transmitter may still be keyed).\n"
+    "\n"
+    "A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS\n"
+    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.";
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
     "version, read, write, diff, tone, ports or backups.";

@@ -7,6 +7,7 @@
 #include "cli_messages.h"
 #include "command_bytes.h"
 #include "qt_text.h"
+#include "tone_stop.h"
 
 namespace {
 
@@ -42,9 +43,7 @@ constexpr std::array kToneNames{
     ToneName{"stop", command_bytes::kToneOff},
 };
 
-// Setting the deviation takes minutes; an hour is plenty, and a slip of the finger (--for 6000
-// for 60) does not key the transmitter for hours.
-constexpr int kMostToneSeconds = 3600;
+constexpr int kMostToneSeconds = static_cast<int>(tone_stop::kLongestTimedTone.count());
 
 Invocation invalid(const QString& problem) {
     Invocation invocation;
@@ -68,7 +67,9 @@ char toneCode(const QString& name) {
 
 Invocation parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(toQString(CliText::kDescription));
+    parser.setApplicationDescription(toQString(CliText::kDescription)
+                                         .arg(kMostToneSeconds)
+                                         .arg(tone_stop::kWindowToneLimit.count()));
     // Our own help and version options: Qt's help would offer Qt's own options too.
     const QCommandLineOption help({"h", "help"}, toQString(CliText::kHelpHelp));
     const QCommandLineOption version({"v", "version"}, toQString(CliText::kVersionHelp));

@@ -81,6 +81,9 @@ bool readSettings(CTrackerLink& link, CTrackerConfig& record, ImageBytes& image)
 // The tracker found and its settings read, showing the progress of both steps.
 bool findAndReadSettings(CTrackerLink& link, Reply& reply, CTrackerConfig& record,
                          ImageBytes& image) {
+    // The port stays ours from the search to the second download, so that no other program
+    // slips in between the exchanges and talks to the tracker meanwhile.
+    const CTrackerLink::PortHold hold = link.holdPort();
     ProgressDisplay progress({findingStep(), readingStep()});
     if (findTracker(link, reply))
         return true;
@@ -206,6 +209,10 @@ ExitStatus write(const Invocation& invocation) {
     UninterruptedWrite uninterrupted;
     bool failed = false;
     {
+        // From the search to the end of the check the port stays ours: another program taking it
+        // between the exchanges could change the tracker between the find, the upload and the
+        // check, or keep the check from reading what was stored.
+        const CTrackerLink::PortHold hold = link.holdPort();
         ProgressDisplay progress(reads ? std::vector{findingStep(), readingStep(), writingStep()}
                                        : std::vector{findingStep(), writingStep()});
         if (findTracker(link, reply))
@@ -256,6 +263,8 @@ ExitStatus writeImage(const Invocation& invocation) {
     UninterruptedWrite uninterrupted;
     bool failed = false;
     {
+        // The port stays ours from the search to the end of the check, as for a settings file.
+        const CTrackerLink::PortHold hold = link.holdPort();
         // The backup costs one more read of the tracker, as it holds what the image replaces.
         ProgressDisplay progress(invocation.backup
                                      ? std::vector{findingStep(), readingStep(), writingStep()}
@@ -337,17 +346,23 @@ ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
         StderrConsole::printLine(toQString(CliText::kToneNotStarted));
         stop.endAsRequested();
     }
-    // The tracker's tone command switches any tone off before it starts the new one, so a
-    // failed start leaves none on.
-    if (link.tone(code))
+    // The tracker's tone command switches any tone off before it starts the new one, so a start
+    // that failed before its code went out leaves none on. One that failed after it (its close)
+    // may have left the tone on: it is stopped at once, and counts as a failed stop when that
+    // does not get through either.
+    const CTrackerLink::ToneSent sent = link.sendTone(code);
+    if (sent.failed && !sent.codeSent)
         return ExitStatus::DeviceFailed;
-    countDown(time, toQString(CliText::kToneCountdown), stop);
+    if (!sent.failed)
+        countDown(time, toQString(CliText::kToneCountdown), stop);
     if (tone_stop::stopTone(link)) {
         const QString device =
             QString::fromStdString(portText({link.portNumber(), link.deviceName()}));
         StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
         return ExitStatus::ToneMayBeOn;
     }
+    if (sent.failed)
+        return ExitStatus::DeviceFailed;
     if (stop.requested()) {
         StderrConsole::printLine(toQString(CliText::kToneStoppedEarly));
         stop.endAsRequested();

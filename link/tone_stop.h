@@ -16,6 +16,13 @@ namespace tone_stop {
 inline constexpr std::chrono::milliseconds kRetryPause{500};
 inline constexpr std::chrono::milliseconds kRetryTime{5000};
 
+// How long a tone may stay on. The window stops a tone it started after this long: FM practice is
+// a transmit time-out of about three minutes, as repeaters' time-out timers have it.
+inline constexpr std::chrono::minutes kWindowToneLimit{3};
+// The longest pelmoxctl tone --for takes: setting the deviation takes minutes, an hour is plenty,
+// and a slip of the finger (--for 6000 for 60) does not key the transmitter for hours.
+inline constexpr std::chrono::seconds kLongestTimedTone{3600};
+
 // Sends the stop on the link's port at its speed, again and again until one gets through or
 // kRetryTime has passed. Failure mark (true) when none did; every failure has been shown.
 bool stopTone(CTrackerLink& link);

@@ -228,6 +228,11 @@ void CTrackerLink::releasePort() {
     claim_.release();
 }
 
+void CTrackerLink::abandon() {
+    releasePort();
+    portSound_ = false;
+}
+
 void CTrackerLink::endExchange() {
     if (!keepsPort())
         releasePort();

@@ -42,6 +42,14 @@ class CTrackerLink {
     };
     [[nodiscard]] PortHold holdPort() { return PortHold(*this); }
 
+    // What a tone command put on the line, whether or not it failed: a tone whose code went out
+    // may be on even when the command failed after it (a close that failed, a line that went).
+    struct ToneSent {
+        bool failed = true;
+        bool stopSent = false;  // the stop every tone command begins with went out
+        bool codeSent = false;  // the code went out, or may have: its write was begun
+    };
+
     // COM1 to COM4 by number (0 means nothing chosen); clears any device name.
     void setPortNumber(int number);
     // Any other serial device by name or path ("/dev/ttyUSB0", "COM7", a pseudo-terminal).
@@ -69,7 +77,13 @@ class CTrackerLink {
     std::size_t readImageVerified(std::span<std::uint8_t> buffer);  // 0 unless two reads agree
     bool upload(std::span<const std::uint8_t> image);
     bool writeImageVerified(std::span<const std::uint8_t> image);
-    bool tone(char code);  // '1' 1200 Hz, '2' 2200 Hz, '3' both, 'x' stop
+    ToneSent sendTone(char code);  // '1' 1200 Hz, '2' 2200 Hz, '3' both, 'x' stop
+    bool tone(char code) { return sendTone(code).failed; }
+
+    // Lets the port go at once, whatever hold or exchange keeps it: for a program that ends with
+    // this command unfinished (a signal while one of its boxes is up), so that the stops it
+    // sends before it ends can have the port.
+    void abandon();
 
   private:
     // Lets the port go without a message: the end of an exchange whose failure was already shown.

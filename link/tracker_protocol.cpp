@@ -135,18 +135,29 @@ bool CTrackerLink::writeImageVerified(std::span<const std::uint8_t> image) {
     return false;
 }
 
-bool CTrackerLink::tone(char code) {
+CTrackerLink::ToneSent CTrackerLink::sendTone(char code) {
     ExchangeEnd end(*this);
+    ToneSent sent;
     if (open())
-        return true;
+        return sent;
     if (write(withCode(command_bytes::kTonePrefix, command_bytes::kToneOff))) {
         close();
-        return true;
+        return sent;
     }
+    sent.stopSent = true;
     std::this_thread::sleep_for(link_timing::kTonePause);
-    if (write(withCode(command_bytes::kTonePrefix, code))) {
+    // The prefix first, so that a failure is known to have come before the code or not: the
+    // bytes go out one by one either way.
+    if (write(command_bytes::kTonePrefix)) {
         close();
-        return true;
+        return sent;
     }
-    return close();
+    sent.codeSent = true;
+    const std::array<std::uint8_t, 1> codeByte{static_cast<std::uint8_t>(code)};
+    if (write(codeByte)) {
+        close();
+        return sent;
+    }
+    sent.failed = close();
+    return sent;
 }

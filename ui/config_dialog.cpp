@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -27,6 +26,7 @@
 #include "message_box.h"
 #include "port_choice.h"
 #include "tone_stop.h"
+#include "tracker_link.h"
 #include "ui_config_dialog.h"
 #include "window_texts.h"
 
@@ -102,7 +102,48 @@ std::string toneMessage(std::string_view text, const PortChoice& port) {
                              : format.arg(name));
 }
 
+void aim(CTrackerLink& link, const ToneTarget& target) {
+    if (target.port.deviceName.empty()) {
+        link.setPortNumber(target.port.portNumber);
+    } else {
+        link.setDeviceName(target.port.deviceName);
+    }
+    link.setBaudRate(target.baud);
+}
+
 }  // namespace
+
+// A command owns its target: the port the box named and the speed last found are put into a link
+// of its own when it starts, and nothing else ever sees that link. So the handlers that run while
+// one of its boxes is up (the time limit of a tone, a signal, a close the system asks for) cannot
+// move it to another port or speed, and the speed it finds is the window's once it has returned.
+class CConfigDlg::Command {
+  public:
+    Command(CConfigDlg& window, PortChoice port) : window_(window), port_(std::move(port)) {
+        aim(link_, {port_, window_.baud_});
+        window_.running_.push_back(&link_);
+    }
+    ~Command() {
+        window_.baud_ = link_.baudRate();
+        window_.running_.pop_back();
+        if (window_.running_.empty() && window_.closeAsked_) {
+            const int result = *std::exchange(window_.closeAsked_, std::nullopt);
+            QMetaObject::invokeMethod(
+                &window_, [window = &window_, result] { window->done(result); },
+                Qt::QueuedConnection);
+        }
+    }
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+    CTrackerLink& link() { return link_; }
+    const PortChoice& port() const { return port_; }
+
+  private:
+    CConfigDlg& window_;
+    const PortChoice port_;
+    CTrackerLink link_;
+};
 
 CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts, parent) {}
 
@@ -124,11 +165,7 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     recordToForm();
     ui_->IDC_CALLSIGN->setFocus();
 
-    if (stopRequest_.wakeDescriptor() >= 0) {
-        stopNotifier_ =
-            new QSocketNotifier(stopRequest_.wakeDescriptor(), QSocketNotifier::Read, this);
-        connect(stopNotifier_, &QSocketNotifier::activated, this, &CConfigDlg::endForSignal);
-    }
+    signalEnd_ = new SignalEnd(this, [this] { endForSignal(); });
 }
 
 CConfigDlg::~CConfigDlg() = default;
@@ -229,39 +266,34 @@ void CConfigDlg::recordToForm() {
     ui_->IDC_MODE_WX200->setChecked((config_.stationMode & CTrackerConfig::kModeWx200) != 0);
 }
 
-PortChoice CConfigDlg::selectPort() {
-    const PortChoice port =
-        choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString());
-    usePort(port);
-    return port;
-}
-
-void CConfigDlg::usePort(const PortChoice& port) {
-    if (port.deviceName.empty()) {
-        link_.setPortNumber(port.portNumber);
-    } else {
-        link_.setDeviceName(port.deviceName);
-    }
+PortChoice CConfigDlg::chosenPort() const {
+    return choosePort(ui_->IDC_COMPORT->entries(), ui_->IDC_COMPORT->currentText().toStdString());
 }
 
 void CConfigDlg::readVersion() {
-    selectPort();
+    Command command(*this, chosenPort());
     const BusyCursor busy;
     std::array<char, kReplyBufferSize> reply{};
-    if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
+    if (command.link().findTracker(std::span(reply).first(kReplyCapacity)))
         return;
     informationBox(reply.data(), WindowText::kVersionCaption);
 }
 
 void CConfigDlg::readConfiguration() {
-    selectPort();
+    Command command(*this, chosenPort());
+    CTrackerLink& link = command.link();
     const BusyCursor busy;
-    std::array<char, kReplyBufferSize> reply{};
-    if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
-        return;
-
     std::array<std::uint8_t, kImageBufferSize> image{};
-    const std::size_t length = link_.readImageVerified(image);
+    std::size_t length = 0;
+    {
+        // The port stays ours from the search to the second download: no other program talks to
+        // the tracker in between.
+        const CTrackerLink::PortHold hold = link.holdPort();
+        std::array<char, kReplyBufferSize> reply{};
+        if (link.findTracker(std::span(reply).first(kReplyCapacity)))
+            return;
+        length = link.readImageVerified(image);
+    }
     if (length != ConfigImage::kSize ||
         ConfigImage::decode(config_, std::span(image).first(ConfigImage::kSize))) {
         informationBox(WindowText::kReadFailed, WindowText::kReadCaption);
@@ -272,7 +304,8 @@ void CConfigDlg::readConfiguration() {
 }
 
 void CConfigDlg::writeConfiguration() {
-    selectPort();
+    Command command(*this, chosenPort());
+    CTrackerLink& link = command.link();
     formToRecord();
     std::array<std::uint8_t, kImageBufferSize> image{};
     // A refusal (too many digipeaters) has been explained; nothing goes to the tracker.
@@ -281,18 +314,23 @@ void CConfigDlg::writeConfiguration() {
     const auto written = std::span<const std::uint8_t>(image).first(ConfigImage::kSize);
 
     const BusyCursor busy;
-    std::array<char, kReplyBufferSize> reply{};
-    if (link_.findTracker(std::span(reply).first(kReplyCapacity)))
-        return;
-    // A signal during the search ends the program here, with nothing written. From the first
-    // byte of the upload to the end of its check one waits: a tracker left with part of an
-    // image stores nonsense and may not answer again.
-    if (stopRequest_.requested())
-        endForSignal();
-    holdSignals(true);
-    const bool failed = link_.writeImageVerified(written);
-    holdSignals(false);
-    if (stopRequest_.requested())
+    bool failed = false;
+    {
+        // The port stays ours from the search to the end of the check: no other program changes
+        // the tracker between the find, the upload and the read-back.
+        const CTrackerLink::PortHold hold = link.holdPort();
+        std::array<char, kReplyBufferSize> reply{};
+        if (link.findTracker(std::span(reply).first(kReplyCapacity)))
+            return;
+        // A signal during the search ends the program here, with nothing written. From the first
+        // byte of the upload to the end of its check one waits: a tracker left with part of an
+        // image stores nonsense and may not answer again.
+        if (signalEnd_->requested())
+            endForSignal();
+        const SignalEnd::Held held(*signalEnd_);
+        failed = link.writeImageVerified(written);
+    }
+    if (signalEnd_->requested())
         endForSignal();
     if (failed)
         return;
@@ -305,89 +343,83 @@ void CConfigDlg::writeConfiguration() {
 }
 
 void CConfigDlg::toneTest(char code) {
-    const PortChoice port = selectPort();
+    // Aimed before the calibration box is shown: whatever runs while it is up leaves the port and
+    // speed of this tone alone.
+    Command command(*this, chosenPort());
     formToRecord();
     // The tracker makes its tones from the calibration it stores, not from the field.
     if (config_.calibrationChanged) {
         informationBox(WindowText::kCalibrationWarning, WindowText::kCalibrationCaption);
     }
     const BusyCursor busy;
-    if (link_.tone(code))
-        return;
-    // Kept by port and speed: a tracker hears only the speed it runs at, so a tone on at one
-    // speed is stopped only by a stop at that speed.
-    const int baud = link_.baudRate();
-    auto tone = std::find_if(tonesOn_.begin(), tonesOn_.end(),
-                             [&](const ToneOn& on) { return on.port == port && on.baud == baud; });
-    if (code == command_bytes::kToneOff) {
-        if (tone != tonesOn_.end())
-            tonesOn_.erase(tone);
-        return;
+    const ToneTarget target{command.port(), command.link().baudRate()};
+    const CTrackerLink::ToneSent sent = command.link().sendTone(code);
+    // A tone counts as on from the moment its code may have gone out, also when the command
+    // failed after that (its close); the stop every tone command begins with has switched off
+    // whatever was on there before.
+    if (code != command_bytes::kToneOff && sent.codeSent) {
+        const unsigned start = tonesOn_.noteOn(target);
+        QTimer::singleShot(toneTimeLimit_, this, [this, start] { toneTimedOut(start); });
+    } else if (sent.stopSent) {
+        tonesOn_.noteOff(target);
     }
-    if (tone == tonesOn_.end())
-        tone = tonesOn_.insert(tonesOn_.end(), ToneOn{port, baud, 0});
-    tone->start = ++toneStarts_;
-    QTimer::singleShot(toneTimeLimit_, this, [this, start = tone->start] { toneTimedOut(start); });
 }
 
-bool CConfigDlg::stopTone(const ToneOn& tone) {
-    const int baud = link_.baudRate();
-    usePort(tone.port);
-    link_.setBaudRate(tone.baud);
-    const bool failed = link_.tone(command_bytes::kToneOff);
-    link_.setBaudRate(baud);
-    return failed;
+// A stop that comes from outside the command in progress (the time limit, a signal) does not wait
+// for that command to return: its box may stay up for as long as nobody answers it, and a keyed
+// transmitter must not wait for that. So each stop goes through a link of its own, aimed at where
+// the tone went, and the command's link, port and speed stay as they were. The close's stops go
+// the same way; only the close itself waits for a command in progress (see done()).
+bool CConfigDlg::stopTone(const ToneTarget& target) {
+    CTrackerLink link;
+    aim(link, target);
+    return link.tone(command_bytes::kToneOff);
 }
 
-const CConfigDlg::ToneOn* CConfigDlg::toneStarted(unsigned start) const {
-    const auto tone = std::find_if(tonesOn_.begin(), tonesOn_.end(),
-                                   [start](const ToneOn& on) { return on.start == start; });
-    return tone == tonesOn_.end() ? nullptr : &*tone;
-}
-
-void CConfigDlg::forgetTone(unsigned start) {
-    std::erase_if(tonesOn_, [start](const ToneOn& on) { return on.start == start; });
-}
-
-// Copies are taken before each stop: the boxes a failed stop shows run the event loop, in
-// which another handler (a time-out, a close) may change the list.
 void CConfigDlg::toneTimedOut(unsigned start) {
-    const ToneOn* on = toneStarted(start);
-    if (on == nullptr)
+    const std::optional<TonesOn::Tone> tone = tonesOn_.started(start);
+    if (!tone)
         return;  // stopped, or started again since
-    const ToneOn tone = *on;
     const BusyCursor busy;
-    if (stopTone(tone)) {
-        informationBox(toneMessage(WindowText::kToneTimeoutFailed, tone.port),
+    if (stopTone(tone->target)) {
+        informationBox(toneMessage(WindowText::kToneTimeoutFailed, tone->target.port),
                        WindowText::kToneNotStoppedCaption);
         return;
     }
-    forgetTone(start);
-    informationBox(toneMessage(WindowText::kToneTimedOut, tone.port),
+    tonesOn_.forget(start);
+    informationBox(toneMessage(WindowText::kToneTimedOut, tone->target.port),
                    WindowText::kToneTimedOutCaption);
 }
 
 void CConfigDlg::done(int result) {
+    // A close while a command waits behind one of its boxes (the system asking the window to go)
+    // waits until that command has returned: it may be about to start a tone, which is to be
+    // stopped with the others. A close asked for during the stops of this one is this one.
+    if (!running_.empty()) {
+        closeAsked_ = result;
+        return;
+    }
+    if (closing_)
+        return;
+    closing_ = true;
     // Each stopped where it was started, whatever the port box shows now, at its own speed; no
-    // calibration warning, which is about the tones to come.
+    // calibration warning, which is about the tones to come. Looked up again before each stop: a
+    // time-out while a box of a failed stop is up may have stopped one meanwhile.
     const BusyCursor busy;
-    std::vector<unsigned> starts;
-    for (const ToneOn& tone : tonesOn_)
-        starts.push_back(tone.start);
-    for (const unsigned start : starts) {
-        while (const ToneOn* on = toneStarted(start)) {
-            const ToneOn tone = *on;
-            if (!stopTone(tone)) {
-                forgetTone(start);
+    for (const unsigned start : tonesOn_.starts()) {
+        while (const std::optional<TonesOn::Tone> tone = tonesOn_.started(start)) {
+            if (!stopTone(tone->target)) {
+                tonesOn_.forget(start);
                 break;
             }
-            if (choiceBox(toneMessage(WindowText::kToneNotStopped, tone.port),
+            if (choiceBox(toneMessage(WindowText::kToneNotStopped, tone->target.port),
                           WindowText::kToneNotStoppedCaption, WindowText::kTryAgain,
                           WindowText::kCloseAnyway) == BoxAnswer::Second) {
                 break;
             }
         }
     }
+    closing_ = false;
     QDialog::done(result);
 }
 
@@ -395,22 +427,22 @@ void CConfigDlg::endForSignal() {
     // Nobody may be there to answer a box: the link's messages go to standard error, and so
     // does the word that a tone could not be stopped.
     setBoxPresenter({});
-    for (const ToneOn& tone : std::vector(tonesOn_)) {
-        usePort(tone.port);
-        link_.setBaudRate(tone.baud);
-        if (tone_stop::stopTone(link_)) {
-            const std::string line = toneMessage(WindowText::kSignalToneMayBeOn, tone.port);
+    // The command whose box is up never resumes: its port goes first, so that a stop on that
+    // device is not refused by the program's own hold on it.
+    for (CTrackerLink* link : running_)
+        link->abandon();
+    for (const unsigned start : tonesOn_.starts()) {
+        const std::optional<TonesOn::Tone> tone = tonesOn_.started(start);
+        if (!tone)
+            continue;
+        CTrackerLink link;
+        aim(link, tone->target);
+        if (tone_stop::stopTone(link)) {
+            const std::string line = toneMessage(WindowText::kSignalToneMayBeOn, tone->target.port);
             std::fprintf(stderr, "%s\n", line.c_str());
         }
     }
-    stopRequest_.endAsRequested();
-}
-
-void CConfigDlg::holdSignals(bool held) {
-    // The signal is still noted meanwhile; only the boxes of a failing write, which run the
-    // event loop, must not act on it halfway.
-    if (stopNotifier_ != nullptr)
-        stopNotifier_->setEnabled(!held);
+    signalEnd_->end();
 }
 
 void CConfigDlg::peetClicked() {

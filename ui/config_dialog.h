@@ -1,23 +1,24 @@
 // The configuration window: the tracker's settings in editable fields, the port to use, and the
 // commands that read the version, read and write the configuration and test the tones.
-// It owns the settings record and the link to the tracker for the whole run.
+// It owns the settings record for the whole run; each command has a link of its own.
 #pragma once
 
 #include <QDialog>
 #include <QtGlobal>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "port_choice.h"
 #include "port_combo_box.h"
-#include "stop_request.h"
+#include "signal_end.h"
+#include "tone_stop.h"
+#include "tones_on.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
-
-class QSocketNotifier;
 
 namespace Ui {
 class ConfigDialog;
@@ -34,13 +35,13 @@ class CConfigDlg : public QDialog {
 
     // The record as the window last exchanged it with the fields and the tracker.
     const CTrackerConfig& config() const { return config_; }
-    CTrackerLink& link() { return link_; }
+    // The speed the tone tests go out at: the one the last search ended with.
+    int baudRate() const { return baud_; }
 
     void showAbout();
 
-    // A tone the window started is stopped after this long: FM practice is a transmit time-out
-    // of about three minutes, as repeaters' time-out timers have it.
-    static constexpr std::chrono::minutes kToneTimeLimit{3};
+    // A tone the window started is stopped after this long.
+    static constexpr std::chrono::minutes kToneTimeLimit = tone_stop::kWindowToneLimit;
     // For tests, which cannot wait that long; the window itself never changes it.
     void setToneTimeLimit(std::chrono::milliseconds limit) { toneTimeLimit_ = limit; }
 
@@ -64,9 +65,7 @@ class CConfigDlg : public QDialog {
 
     void formToRecord();
     void recordToForm();
-    // Sets the link's port from the port box, and returns it.
-    PortChoice selectPort();
-    void usePort(const PortChoice& port);
+    PortChoice chosenPort() const;
 
     void readVersion();
     void readConfiguration();
@@ -75,29 +74,24 @@ class CConfigDlg : public QDialog {
     void peetClicked();
     void wx200Clicked();
 
-    // Where a tone the window started is still on: the port and the speed it went out at, and
-    // which start it was, so that the time-out of an earlier start leaves a newer one alone.
-    struct ToneOn {
-        PortChoice port;
-        int baud;
-        unsigned start;
-    };
-    // Sends the stop where the tone went out, leaving the link's speed as it was; failure mark.
-    bool stopTone(const ToneOn& tone);
-    const ToneOn* toneStarted(unsigned start) const;
-    void forgetTone(unsigned start);
+    // A command in progress, with its own link aimed when it starts.
+    class Command;
+    // Sends the stop where the tone went out, through a link of its own; failure mark.
+    static bool stopTone(const ToneTarget& target);
     void toneTimedOut(unsigned start);
     // A signal (SIGINT, SIGTERM, SIGHUP: a logout, a terminal closed): every tone is stopped
     // without asking, as nobody may be there to answer, and the program ends as the signal asked.
     [[noreturn]] void endForSignal();
-    void holdSignals(bool held);
 
     std::unique_ptr<Ui::ConfigDialog> ui_;
     CTrackerConfig config_;
-    CTrackerLink link_;
-    std::vector<ToneOn> tonesOn_;
-    unsigned toneStarts_ = 0;
+    int baud_ = CTrackerLink::kFirstBaud;
+    // The links of the commands in progress, innermost last.
+    std::vector<CTrackerLink*> running_;
+    // A close asked for while a command was in progress, with its result.
+    std::optional<int> closeAsked_;
+    bool closing_ = false;
+    TonesOn tonesOn_;
     std::chrono::milliseconds toneTimeLimit_ = kToneTimeLimit;
-    StopRequest stopRequest_;
-    QSocketNotifier* stopNotifier_ = nullptr;
+    SignalEnd* signalEnd_ = nullptr;
 };

@@ -20,8 +20,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "built_program.h"
@@ -491,6 +493,62 @@ TEST_F(PelmoxctlTest, TimedToneKeepsThePortAndSaysWhenItMayStayOn) {
                                 " may still be transmitting: stop it with 'pelmoxctl --port " +
                                 device() + " tone stop'"))
         << last.toStdString();
+}
+
+// A line that fails while a timed tone is on is not used again: the stops tried after it open the
+// device afresh by its name, and reach the adapter that has come back under it (a USB adapter
+// plugged in again, under its /dev/serial/by-id name), its tone still on.
+TEST_F(PelmoxctlTest, TimedToneStopReachesTheDeviceBackUnderItsName) {
+    SimulatedTracker back;
+    ASSERT_TRUE(back.start());
+    ASSERT_EQ(
+        pelmoxctl({"--port", QString::fromStdString(back.devicePath()), "tone", "1200"}).status,
+        kDone);
+    const std::string name = path("by-id-tracker").toStdString();
+    std::filesystem::create_symlink(tracker.devicePath(), name);
+    const auto tone =
+        startPelmoxctl({"--port", QString::fromStdString(name), "tone", "1200", "--for", "1"});
+    ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Tone1200));
+    tracker.setFault(Fault::VanishMidExchange);  // the line goes with the first stop
+    std::filesystem::remove(name);
+    std::filesystem::create_symlink(back.devicePath(), name);
+    ASSERT_TRUE(tone->waitForFinished(30'000));
+    EXPECT_EQ(tone->exitCode(), kDone) << tone->readAllStandardError().toStdString();
+    EXPECT_EQ(back.tone(), SimulatedTracker::Tone::Off);
+}
+
+// From the search to the end of the check the port stays pelmoxctl's: another program that waits
+// for it (a blocking flock()) from the moment the tracker has been found gets it only once the
+// write and its check are done.
+TEST_F(PelmoxctlTest, WriteKeepsThePortFromTheSearchToTheCheck) {
+    for (const QStringList& write :
+         {QStringList{"write", file("full.toml", kDefaultSettings)},
+          QStringList{"write", "--image", file("image.img", defaultImageBytes())}}) {
+        tracker.setImage(encoded(kOwnSettings));
+        const std::size_t before = tracker.commandCount();
+        const auto writing = startPelmoxctl(QStringList{"--port", device()} + write);
+        ASSERT_TRUE(eventually([&] { return tracker.commandCount() == before + 1; }, 5000));
+        std::atomic<std::size_t> commandsWhenTaken{0};
+        std::thread other([&] {
+            int fd = -1;
+            // As another user the exclusive open is refused outright while pelmoxctl has it.
+            while ((fd = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) <
+                       0 &&
+                   errno == EBUSY) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            ASSERT_GE(fd, 0) << std::strerror(errno);
+            ::flock(fd, LOCK_EX);
+            commandsWhenTaken = tracker.commandCount();
+            ::close(fd);
+        });
+        ASSERT_TRUE(writing->waitForFinished(10'000));
+        other.join();
+        EXPECT_EQ(writing->exitCode(), kDone) << writing->readAllStandardError().toStdString();
+        EXPECT_EQ(tracker.image(), kDefaultImage);
+        // The identify, the two downloads of the backup, the upload and its check.
+        EXPECT_EQ(commandsWhenTaken, before + 5);
+    }
 }
 
 // A signal in the middle of a write (a terminal closed, a service stopped) waits for the upload

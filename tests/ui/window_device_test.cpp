@@ -153,6 +153,7 @@ TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         choosePort(tracker.devicePath());
+        click(IDC_READ_VERSION);  // back at 9600 baud
         click(IDC_TONE_1200);
         ASSERT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Tone1200; }));
         // Another command since, on no port at all, which leaves the link at 2400 baud.
@@ -162,7 +163,6 @@ TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
         close();
         EXPECT_FALSE(window.isVisible());
         EXPECT_TRUE(eventually([&] { return tracker.tone() == SimulatedTracker::Tone::Off; }));
-        window.link().setBaudRate(9600);
     }
 
     window.show();
@@ -175,7 +175,9 @@ TEST_F(WindowWithTracker, ClosingStopsAToneLeftOnAndOtherwiseSendsNothing) {
     EXPECT_FALSE(window.isVisible());
     // The tracker answers in order, so once it has answered this, it has heard all before it.
     std::array<char, 32> reply{};
-    ASSERT_FALSE(window.link().identify(reply));
+    CTrackerLink probe;
+    probe.setDeviceName(tracker.devicePath());
+    ASSERT_FALSE(probe.identify(reply));
     EXPECT_EQ(tracker.commandCount(), commands + 1);
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -252,8 +254,9 @@ TEST_F(WindowWithTracker, SignalEndsTheProgramAfterTheWriteAndWithTheToneStopped
     const auto signalWhen = [&](const char* button, const std::function<bool()>& underWay) {
         QProcess program;
         program.setChildProcessModifier([] { ::signal(SIGTERM, SIG_DFL); });
-        startBuiltProgram(program, QCoreApplication::applicationFilePath(),
-                          {"--click", QString::fromStdString(tracker.devicePath()), button});
+        startBuiltProgram(
+            program, QCoreApplication::applicationFilePath(),
+            {"--click", QString::fromStdString("port=" + tracker.devicePath()), button});
         ASSERT_TRUE(eventually(underWay, 10'000)) << button;
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         ASSERT_TRUE(program.waitForFinished(10'000));
@@ -282,7 +285,7 @@ TEST_F(WindowWithSlowTracker, IsFoundAt2400AndTheTonesFollowAtThatSpeed) {
     click(IDC_READ_VERSION);
     EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{BoxRecorder::info(
                                tracker.version().substr(0, 29), "CorvennaII Version")});
-    EXPECT_EQ(window.link().baudRate(), 2400);
+    EXPECT_EQ(window.baudRate(), 2400);
 
     boxes.clear();
     click(IDC_TONE_2200);

@@ -1,0 +1,65 @@
+#include "tones_on.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "port_name.h"
+
+std::string resolvedDevice(const PortChoice& port) {
+    std::string name = port.deviceName.empty() ? portDeviceName(port.portNumber) : port.deviceName;
+    if constexpr (kHostPlatform == PortPlatform::Windows) {
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
+        });
+        return name;
+    }
+    // As the link opens it: a bare name lives in /dev.
+    if (!name.empty() && name.front() != '/')
+        name = "/dev/" + name;
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(name, error);
+    // A device that is gone for now keeps the name it was given.
+    return error ? name : device.string();
+}
+
+std::vector<TonesOn::Tone>::iterator TonesOn::at(const std::string& device, int baud) {
+    return std::find_if(tones_.begin(), tones_.end(), [&](const Tone& tone) {
+        return tone.device == device && tone.target.baud == baud;
+    });
+}
+
+unsigned TonesOn::noteOn(const ToneTarget& target) {
+    const std::string device = resolvedDevice(target.port);
+    auto tone = at(device, target.baud);
+    if (tone == tones_.end())
+        tone = tones_.insert(tones_.end(), Tone{target, device, 0});
+    tone->target = target;
+    tone->start = ++starts_;
+    return tone->start;
+}
+
+void TonesOn::noteOff(const ToneTarget& target) {
+    const auto tone = at(resolvedDevice(target.port), target.baud);
+    if (tone != tones_.end())
+        tones_.erase(tone);
+}
+
+std::optional<TonesOn::Tone> TonesOn::started(unsigned start) const {
+    const auto tone = std::find_if(tones_.begin(), tones_.end(),
+                                   [start](const Tone& on) { return on.start == start; });
+    if (tone == tones_.end())
+        return std::nullopt;
+    return *tone;
+}
+
+void TonesOn::forget(unsigned start) {
+    std::erase_if(tones_, [start](const Tone& on) { return on.start == start; });
+}
+
+std::vector<unsigned> TonesOn::starts() const {
+    std::vector<unsigned> starts;
+    for (const Tone& tone : tones_)
+        starts.push_back(tone.start);
+    return starts;
+}
