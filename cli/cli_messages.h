@@ -155,6 +155,9 @@ inline constexpr std::string_view kWriteFinishedFirst =
 // The backup a write keeps first: the folder, then why it could not be saved.
 inline constexpr std::string_view kBackupFailed =
     "cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)";
+// The read a backup needs failed (its own message came first): the way past it.
+inline constexpr std::string_view kBackupReadFailed =
+    "the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)";
 // pelmoxctl backups: time, callsign, image file; and the line when there are none.
 inline constexpr std::string_view kBackupLine = "%1  %2  %3";
 inline constexpr std::string_view kNoBackups = "no backups in %1 yet";

@@ -221,8 +221,12 @@ ExitStatus write(const Invocation& invocation) {
         if (reads) {
             CTrackerConfig held;
             ImageBytes heldImage{};
-            if (readSettings(link, held, heldImage))
+            if (readSettings(link, held, heldImage)) {
+                // A file that names every setting needs the read only for its backup.
+                if (!partial)
+                    reportProblem(toQString(CliText::kBackupReadFailed));
                 return ExitStatus::DeviceFailed;
+            }
             progress.advance();
             if (partial) {
                 record = held;
@@ -275,8 +279,10 @@ ExitStatus writeImage(const Invocation& invocation) {
         if (invocation.backup) {
             CTrackerConfig held;
             ImageBytes heldImage{};
-            if (readSettings(link, held, heldImage))
+            if (readSettings(link, held, heldImage)) {
+                reportProblem(toQString(CliText::kBackupReadFailed));
                 return ExitStatus::DeviceFailed;
+            }
             progress.advance();
             if (keepBackup(heldImage, held, versionLine(reply)))
                 return ExitStatus::BadInput;

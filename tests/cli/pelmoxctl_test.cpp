@@ -703,6 +703,9 @@ TEST_F(PelmoxctlTest, DeviceTheUserMayNotOpenSaysWhichGroupWouldHelp) {
 
 // The tracker fails in the step each command cannot do without.
 TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
+    const QString kNoBackupRead =
+        "pelmoxctl: the tracker could not be read for a backup; nothing "
+        "was sent (--no-backup writes without one)";
     const struct {
         QStringList arguments;
         Fault fault;
@@ -715,8 +718,12 @@ TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
         {{"write", file("call.toml", "callsign = \"N0CALL\"\n")},
          Fault::DifferingDownloads,
          "Read Failed"},
-        // The read for the backup fails first; without one, the write's own check.
-        {{"write", path("full.toml")}, Fault::ShortReadBack, "Read Failed"},
+        // The read for the backup fails first, saying how to write without one; without a
+        // backup, the write's own check fails.
+        {{"write", path("full.toml")}, Fault::ShortReadBack, "Read Failed\n" + kNoBackupRead},
+        {{"write", "--image", file("image.img", defaultImageBytes())},
+         Fault::DifferingDownloads,
+         "Read Failed\n" + kNoBackupRead},
         {{"write", "--no-backup", path("full.toml")},
          Fault::ShortReadBack,
          "Write Failed (code 128 127)"},
