@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "cli_messages.h"
 #include "command_bytes.h"
@@ -301,38 +302,53 @@ ExitStatus diff(const Invocation& invocation) {
     return printLines(differences) ? ExitStatus::BadInput : ExitStatus::Differs;
 }
 
+// How a timed tone ended while the port was held: the exit status, or the line to print before
+// the program ends as a stop asked.
+struct ToneEnd {
+    ExitStatus status = ExitStatus::Success;
+    std::string_view stoppedLine = {};
+};
+
 // A tone left on keys the transmitter after the program has ended: it blocks the channel for
 // everyone and may overheat the radio. So the time is waited out here, and the tone is switched
 // off at its end or as soon as a stop is asked for; a stop asked for while the tracker is still
 // being looked for ends the program before any tone is sent.
-ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
-    StopRequest stop;
+ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, StopRequest& stop) {
     // The port stays ours from the search to the stop, so that another program cannot take it
     // in between and keep the stop from getting through.
     const CTrackerLink::PortHold hold = link.holdPort();
     Reply reply{};
     if (findTracker(link, reply))
-        return ExitStatus::DeviceFailed;
-    if (stop.requested()) {
-        StderrConsole::printLine(toQString(CliText::kToneNotStarted));
-        stop.endAsRequested();
-    }
+        return {ExitStatus::DeviceFailed};
+    if (stop.requested())
+        return {ExitStatus::Success, CliText::kToneNotStarted};
     // The tracker's tone command switches any tone off before it starts the new one, so a
     // failed start leaves none on.
     if (link.tone(code))
-        return ExitStatus::DeviceFailed;
+        return {ExitStatus::DeviceFailed};
     countDown(time, toQString(CliText::kToneCountdown), stop);
     if (tone_stop::stopTone(link)) {
         const QString device =
             QString::fromStdString(portText({link.portNumber(), link.deviceName()}));
         StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
-        return ExitStatus::ToneMayBeOn;
+        return {ExitStatus::ToneMayBeOn};
     }
-    if (stop.requested()) {
-        StderrConsole::printLine(toQString(CliText::kToneStoppedEarly));
+    if (stop.requested())
+        return {ExitStatus::Success, CliText::kToneStoppedEarly};
+    return {};
+}
+
+ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
+    StopRequest stop;
+    const ToneEnd end = toneWhileHeld(link, code, time, stop);
+    // Only once the hold has given the port back: a port still open when the signal ends the
+    // program keeps its exclusive mode while the far end holds the line (a pseudo-terminal's
+    // simulator, a network serial server), and nobody but root could open it again.
+    if (!end.stoppedLine.empty()) {
+        StderrConsole::printLine(toQString(end.stoppedLine));
         stop.endAsRequested();
     }
-    return ExitStatus::Success;
+    return end.status;
 }
 
 // A new process knows no speed yet: the tracker is found first, and its tones go out at the
