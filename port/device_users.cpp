@@ -12,10 +12,13 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <memory>
+#include <system_error>
+#include <thread>
 #endif
 
 namespace device_users {
@@ -160,6 +163,10 @@ constexpr std::size_t kFdInfoRead = 512;
 constexpr std::size_t kMountInfoRead = 16384;
 // "<pid>/fdinfo/<descriptor>" and the like.
 constexpr std::size_t kProcPathRoom = 64;
+// Fewer processes than this are looked through by one thread alone: starting another costs
+// more than it saves.
+constexpr std::size_t kProcessesPerPart = 256;
+constexpr std::size_t kMostParts = 4;
 
 struct DirectoryCloser {
     void operator()(DIR* directory) const { ::closedir(directory); }
@@ -409,6 +416,39 @@ class ProcessSearch {
     alignas(dirent64) std::array<char, kDirectoryRead> entries_;
 };
 
+// The processes to look through, in /proc's order, without this one.
+std::vector<long> processIds(DIR* proc) {
+    std::vector<long> pids;
+    const long self = ::getpid();
+    while (const dirent* entry = ::readdir(proc)) {
+        long pid = 0;
+        if (parseNumber(std::string_view(entry->d_name), pid) && pid != self)
+            pids.push_back(pid);
+    }
+    return pids;
+}
+
+// Each device's user among some of the processes; each found one is noted in found, and the
+// look ends once every device has been found, here or by another part of the search.
+void searchPart(int proc, std::span<const Device> devices, std::span<const long> pids,
+                std::span<long> users, std::span<std::atomic<bool> > found) {
+    const auto allFound = [&] {
+        return std::all_of(found.begin(), found.end(), [](const auto& f) { return f.load(); });
+    };
+    ProcessSearch search(proc, devices);
+    for (const long pid : pids) {
+        if (allFound())
+            return;
+        search.look(pid);
+        for (std::size_t i = 0; i < devices.size(); ++i) {
+            if (users[i] == 0 && search.uses(i)) {
+                users[i] = pid;
+                found[i] = true;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<long> findUsers(std::span<const Device> devices) {
@@ -421,23 +461,44 @@ std::vector<long> findUsers(std::span<const Device> devices) {
     std::vector<Device> terminals;
     for (const Device& device : devices)
         terminals.push_back(drivers.mayBeTerminal(device.number) ? device : Device{});
-    std::size_t unfound = static_cast<std::size_t>(std::count_if(
-        terminals.begin(), terminals.end(), [](const Device& d) { return d.number != 0; }));
-    ProcessSearch search(procFd, terminals);
-    const long self = ::getpid();
-    while (unfound > 0) {
-        const dirent* entry = ::readdir(proc.get());
-        if (entry == nullptr)
-            break;
-        long pid = 0;
-        if (!parseNumber(std::string_view(entry->d_name), pid) || pid == self)
-            continue;
-        search.look(pid);
-        for (std::size_t i = 0; i < terminals.size(); ++i) {
-            if (users[i] == 0 && search.uses(i)) {
-                users[i] = pid;
-                --unfound;
-            }
+    // Devices that are no terminals count as found from the start.
+    std::vector<std::atomic<bool> > found(terminals.size());
+    for (std::size_t i = 0; i < terminals.size(); ++i)
+        found[i] = terminals[i].number == 0;
+    if (std::all_of(found.begin(), found.end(), [](const auto& f) { return f.load(); }))
+        return users;
+    const std::vector<long> pids = processIds(proc.get());
+
+    // The look at each process is a handful of calls into /proc that cost some microseconds
+    // each; with a thousand processes that is many milliseconds before the port may be opened,
+    // so the cores share the processes between them.
+    const std::size_t parts = std::clamp<std::size_t>(
+        std::min<std::size_t>(pids.size() / kProcessesPerPart, std::thread::hardware_concurrency()),
+        1, kMostParts);
+    std::vector<std::vector<long> > partUsers(parts, std::vector<long>(terminals.size(), 0));
+    const auto partOf = [&](std::size_t part) {
+        const std::size_t first = pids.size() * part / parts;
+        const std::size_t end = pids.size() * (part + 1) / parts;
+        return std::span(pids).subspan(first, end - first);
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t part = 1; part < parts; ++part) {
+        try {
+            helpers.emplace_back(searchPart, procFd, std::span<const Device>(terminals),
+                                 partOf(part), std::span(partUsers[part]), std::span(found));
+        } catch (const std::system_error&) {
+            // No thread to be had: this one looks through that part too.
+            searchPart(procFd, terminals, partOf(part), partUsers[part], found);
+        }
+    }
+    searchPart(procFd, terminals, partOf(0), partUsers[0], found);
+    for (std::thread& helper : helpers)
+        helper.join();
+    // The first user in /proc's order, as one look through all of them would find.
+    for (std::size_t i = 0; i < users.size(); ++i) {
+        for (const std::vector<long>& part : partUsers) {
+            if (users[i] == 0)
+                users[i] = part[i];
         }
     }
     return users;
