@@ -81,9 +81,8 @@ void forEachLine(std::string_view text, Visit visit) {
     }
 }
 
-// mountinfo: mount id, parent id, then the file system's st_dev as "major:minor".
-constexpr int kMountDeviceField = 3;
-constexpr std::size_t kDeviceNumberText = 24;
+// Where a process's pseudo-terminals live.
+constexpr std::string_view kPtyMountPoint = "/dev/pts";
 
 }  // namespace
 
@@ -108,22 +107,25 @@ std::optional<dev_t> controllingTerminal(std::string_view statLine) {
     return makedev(static_cast<unsigned>(major), static_cast<unsigned>(minor));
 }
 
-bool mountsFilesystem(std::string_view mountInfo, dev_t filesystem) {
-    std::array<char, kDeviceNumberText> text{};
-    const int length =
-        std::snprintf(text.data(), text.size(), "%u:%u", static_cast<unsigned>(major(filesystem)),
-                      static_cast<unsigned>(minor(filesystem)));
-    const std::string_view wanted(text.data(), static_cast<std::size_t>(std::max(length, 0)));
-    bool found = false;
+std::optional<dev_t> ptyFilesystem(std::string_view mountInfo) {
+    std::optional<dev_t> filesystem;
     forEachLine(mountInfo, [&](std::string_view line) {
         Fields fields(line);
-        std::string_view field;
-        for (int number = 1; number <= kMountDeviceField; ++number)
-            field = fields.next();
-        found = field == wanted;
-        return found;
+        fields.next();
+        fields.next();
+        const std::string_view device = fields.next();
+        fields.next();
+        if (fields.next() != kPtyMountPoint)
+            return false;
+        const std::size_t colon = device.find(':');
+        unsigned deviceMajor = 0, deviceMinor = 0;
+        if (colon != std::string_view::npos && parseNumber(device.substr(0, colon), deviceMajor) &&
+            parseNumber(device.substr(colon + 1), deviceMinor)) {
+            filesystem = makedev(deviceMajor, deviceMinor);
+        }
+        return false;
     });
-    return found;
+    return filesystem;
 }
 
 #ifndef __linux__
@@ -371,10 +373,11 @@ class ProcessSearch {
     }
 
     // A controlling terminal is a number without its file system. A pseudo-terminal of that
-    // number is ours only where the process has our devpts instance mounted: a container's
-    // /dev/pts/3 is not the host's. Its mount namespace (/proc/<pid>/ns/mnt) would tell the
-    // same, but the system hides it from exactly the processes whose descriptors are hidden;
-    // the mount table is for everyone to read.
+    // number is ours only where the process's own /dev/pts is our devpts instance: a
+    // container's /dev/pts/3 (or a chroot's with a devpts of its own) is not the host's. Its
+    // mount namespace (/proc/<pid>/ns/mnt) would not tell a chroot from the host, and the system
+    // hides it from exactly the processes whose descriptors are hidden; the mount table, as the
+    // process sees it from its root, is for everyone to read.
     void addTerminal(long pid) {
         std::array<char, kStatRead> buffer{};
         const std::optional<dev_t> terminal =
@@ -382,14 +385,14 @@ class ProcessSearch {
         // A process that has ended since the listing has no stat left, and uses nothing.
         if (!terminal || *terminal == 0)
             return;
-        std::optional<std::string> mounts;
+        std::optional<std::optional<dev_t> > ownPtys;
         for (std::size_t i = 0; i < devices_.size(); ++i) {
             if (devices_[i].number != *terminal)
                 continue;
             if (ptyIndex(*terminal)) {
-                if (!mounts)
-                    mounts = mountTable(pid);
-                if (!mountsFilesystem(*mounts, devices_[i].filesystem))
+                if (!ownPtys)
+                    ownPtys = ptyFilesystem(mountTable(pid));
+                if (*ownPtys != devices_[i].filesystem)
                     continue;
             }
             uses_[i] = 1;

@@ -30,17 +30,19 @@ struct Device {
     friend bool operator==(const Device&, const Device&) = default;
 };
 
-// Whether a process whose /proc/<pid>/mountinfo this is has the file system with that st_dev
-// mounted (the third field of a line, "major:minor").
-bool mountsFilesystem(std::string_view mountInfo, dev_t filesystem);
+// The file system on /dev/pts as a process sees it, from its /proc/<pid>/mountinfo, whose lines
+// give the st_dev of a file system as their third field ("0:24") and where it is mounted, from
+// the process's root, as their fifth; the last one mounted there covers those before it.
+// Nothing when none is.
+std::optional<dev_t> ptyFilesystem(std::string_view mountInfo);
 
 // For each device, the pid of a process other than this one that has the device open (where its
 // descriptors show: our own user's processes, or all as root) or else as its controlling
 // terminal; 0 where there is none, and for devices that are no terminals (every program has
 // /dev/null open). A process that holds the master side of a pseudo-terminal is that line's far
 // end (a terminal window, a simulated device), not its user. A controlling terminal shows as a
-// number only: for a pseudo-terminal it counts where the process has the device's devpts
-// instance mounted, for any other terminal always.
+// number only: for a pseudo-terminal it counts where the device's devpts instance is the one on
+// the process's own /dev/pts, for any other terminal always.
 std::vector<long> findUsers(std::span<const Device> devices);
 
 }  // namespace device_users
