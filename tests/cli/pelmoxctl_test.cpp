@@ -579,6 +579,22 @@ TEST_F(PelmoxctlTest, DeviceTheUserMayNotOpenSaysWhichGroupWouldHelp) {
                       "log in again)"));
 }
 
+// A program that opened the port exclusively, with no lock, is in the way all the same; the
+// system does not say who it is. Root ignores the exclusive mode, so pelmoxctl runs as another
+// user.
+TEST_F(PelmoxctlTest, PortOpenedExclusivelyByAnotherProgramIsInUse) {
+    ASSERT_EQ(::chmod(tracker.devicePath().c_str(), 0666), 0);
+    const int exclusive = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::ioctl(exclusive, TIOCEXCL), 0);
+    const Outcome busy = pelmoxctl({"--port", device(), "version"}, {}, true);
+    ::ioctl(exclusive, TIOCNXCL);
+    ::close(exclusive);
+    if (busy.status == kNoOtherUser)
+        GTEST_SKIP() << kCannotRunAsOtherUser;
+    EXPECT_EQ(busy.status, kDeviceFailed);
+    EXPECT_EQ(busy.err, refusal(device(), "in use by another program (Device or resource busy)"));
+}
+
 // The tracker fails in the step each command cannot do without.
 TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
     const struct {
