@@ -322,7 +322,7 @@ TEST_F(PortClaimTest, OnlyTheSameDevptsInstanceHoldsAPseudoTerminal) {
         ready.give();
         return done.await(30'000) && open.pid() > 0 && terminal.pid() > 0;
     });
-    if (!ready.await(10'000))
+    if (!container.started() || !ready.await(10'000))
         GTEST_SKIP() << kCannotMakeDevpts;
     EXPECT_EQ(port_holder::deviceUser(device), std::nullopt);
     EXPECT_NE(checkAsOtherUser([&] { return !port_holder::deviceUser(device); }), false);

@@ -58,6 +58,9 @@ class OtherDevpts {
     OtherDevpts(const OtherDevpts&) = delete;
     OtherDevpts& operator=(const OtherDevpts&) = delete;
 
+    // False where no child could be started (not root).
+    bool started() const { return child_ > 0; }
+
     // What inside answered; nothing where the instance could not be had.
     std::optional<bool> answer() {
         int status = 0;
