@@ -97,8 +97,14 @@ inline constexpr std::string_view kPortSeparator = ", ";
 // system says).
 inline constexpr std::string_view kPortFailure = "%1: %2: %3";
 inline constexpr std::string_view kPortFailureWithoutReason = "%1: %2";
+inline constexpr std::string_view kNoSuchDevice =
+    "no such device (not plugged in, or a wrong name?)";
+inline constexpr std::string_view kNoHardware = "no serial port behind %1";
+inline constexpr std::string_view kNotSerialPort = "%1 is not a serial port";
 inline constexpr std::string_view kDeviceGone = "the device is gone (unplugged?)";
 inline constexpr std::string_view kInUseBy = "in use by %1";
+// A hold that does not say whose it is (an exclusive open), with the system's words.
+inline constexpr std::string_view kInUseSaying = "in use by %1 (%2)";
 inline constexpr std::string_view kNamedHolder = "%1 (pid %2)";
 inline constexpr std::string_view kUnnamedHolder = "process %1";
 inline constexpr std::string_view kUnknownHolder = "another program";

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "cli_messages.h"
 #include "command_bytes.h"
@@ -336,44 +337,59 @@ ExitStatus diff(const Invocation& invocation) {
     return printLines(differences) ? ExitStatus::BadInput : ExitStatus::Differs;
 }
 
+// How a timed tone ended while the port was held: the exit status, or the line to print before
+// the program ends as a stop asked.
+struct ToneEnd {
+    ExitStatus status = ExitStatus::Success;
+    std::string_view stoppedLine = {};
+};
+
 // A tone left on keys the transmitter after the program has ended: it blocks the channel for
 // everyone and may overheat the radio. So the time is waited out here, and the tone is switched
 // off at its end or as soon as a stop is asked for; a stop asked for while the tracker is still
 // being looked for ends the program before any tone is sent.
-ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
-    StopRequest stop;
+ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, StopRequest& stop) {
     // The port stays ours from the search to the stop, so that another program cannot take it
     // in between and keep the stop from getting through.
     const CTrackerLink::PortHold hold = link.holdPort();
     Reply reply{};
     if (findTracker(link, reply))
-        return ExitStatus::DeviceFailed;
-    if (stop.requested()) {
-        StderrConsole::printLine(toQString(CliText::kToneNotStarted));
-        stop.endAsRequested();
-    }
+        return {ExitStatus::DeviceFailed};
+    if (stop.requested())
+        return {ExitStatus::Success, CliText::kToneNotStarted};
     // The tracker's tone command switches any tone off before it starts the new one, so a start
     // that failed before its code went out leaves none on. One that failed after it (its close)
     // may have left the tone on: it is stopped at once, and counts as a failed stop when that
     // does not get through either.
     const CTrackerLink::ToneSent sent = link.sendTone(code);
     if (sent.failed && !sent.codeSent)
-        return ExitStatus::DeviceFailed;
+        return {ExitStatus::DeviceFailed};
     if (!sent.failed)
         countDown(time, toQString(CliText::kToneCountdown), stop);
     if (tone_stop::stopTone(link)) {
         const QString device =
             QString::fromStdString(portText({link.portNumber(), link.deviceName()}));
         StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
-        return ExitStatus::ToneMayBeOn;
+        return {ExitStatus::ToneMayBeOn};
     }
     if (sent.failed)
-        return ExitStatus::DeviceFailed;
-    if (stop.requested()) {
-        StderrConsole::printLine(toQString(CliText::kToneStoppedEarly));
+        return {ExitStatus::DeviceFailed};
+    if (stop.requested())
+        return {ExitStatus::Success, CliText::kToneStoppedEarly};
+    return {};
+}
+
+ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
+    StopRequest stop;
+    const ToneEnd end = toneWhileHeld(link, code, time, stop);
+    // Only once the hold has given the port back: a port still open when the signal ends the
+    // program keeps its exclusive mode while the far end holds the line (a pseudo-terminal's
+    // simulator, a network serial server), and nobody but root could open it again.
+    if (!end.stoppedLine.empty()) {
+        StderrConsole::printLine(toQString(end.stoppedLine));
         stop.endAsRequested();
     }
-    return ExitStatus::Success;
+    return end.status;
 }
 
 // A new process knows no speed yet: the tracker is found first, and its tones go out at the

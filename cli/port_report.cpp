@@ -43,11 +43,17 @@ QString holderText(const PortHolder& holder) {
 
 QString portFailureReason(const PortFailure& failure) {
     const QString system = QString::fromStdString(failure.systemText);
+    const QString device = QString::fromStdString(failure.device);
     switch (failure.cause) {
+        case PortFailure::Cause::NoSuchDevice:
+            return toQString(CliText::kNoSuchDevice);
+        case PortFailure::Cause::NoHardware:
+            return toQString(CliText::kNoHardware).arg(device);
+        case PortFailure::Cause::NotSerialPort:
+            return toQString(CliText::kNotSerialPort).arg(device);
         case PortFailure::Cause::InUse:
-            // Without a holder, the system's own words say more than "another program".
             if (failure.holder.pid <= 0 && !system.isEmpty())
-                return system;
+                return toQString(CliText::kInUseSaying).arg(holderText(failure.holder), system);
             return toQString(CliText::kInUseBy).arg(holderText(failure.holder));
         case PortFailure::Cause::NoAccess:
             if (const QString group = groupThatMayOpen(failure.device); !group.isEmpty())

@@ -13,9 +13,9 @@
 // "picocom (pid 4242)", "process 4242" when the system does not name it, "another program".
 QString holderText(const PortHolder& holder);
 
-// The reason alone: "in use by picocom (pid 4242)", "the device is gone (unplugged?)", "No such
-// file or directory", or the system's "Permission denied" with the group to join when the
-// device's group may open it. Empty when the system gave no reason.
+// The reason alone: "in use by picocom (pid 4242)", "no serial port behind /dev/ttyS3", "the
+// device is gone (unplugged?)", or the system's "Permission denied" with the group to join when
+// the device's group may open it. Empty when the system gave no reason.
 QString portFailureReason(const PortFailure& failure);
 
 // The whole message: "/dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)",

@@ -24,6 +24,15 @@ QString boxLine(BoxKind kind, std::string_view text, std::string_view caption) {
     return line;
 }
 
+// A device that is not there, has no port behind it, is no serial port or has gone: each message
+// after it would only follow from it ("Pelmox Not Found" from a search that never reached a
+// tracker). A port that is held or refused is followed by them as the window shows them.
+bool deviceCannotServe(PortFailure::Cause cause) {
+    using Cause = PortFailure::Cause;
+    return cause == Cause::NoSuchDevice || cause == Cause::NoHardware ||
+           cause == Cause::NotSerialPort || cause == Cause::Gone;
+}
+
 }  // namespace
 
 void installStderrPresenter() {
@@ -40,7 +49,7 @@ LinkFailureLines::LinkFailureLines(const CTrackerLink& link) : link_(link) {
                 StderrConsole::printLine(boxLine(kind, text, caption));
                 return;
             }
-            if (deviceGone_)
+            if (deviceCannotServe_)
                 return;
             const std::optional<PortFailure>& failure = link_.portFailure();
             const bool aboutPort = failure && text == failure->boxText;
@@ -50,7 +59,7 @@ LinkFailureLines::LinkFailureLines(const CTrackerLink& link) : link_(link) {
                 return;
             lastError_ = line;
             StderrConsole::printLine(line);
-            deviceGone_ = aboutPort && failure->cause == PortFailure::Cause::Gone;
+            deviceCannotServe_ = aboutPort && deviceCannotServe(failure->cause);
         });
 }
 

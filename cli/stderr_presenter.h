@@ -16,7 +16,8 @@ void installStderrPresenter();
 // ("pelmoxctl: /dev/ttyUSB0: Count not aquire Com Port: in use by picocom (pid 4242)",
 // "pelmoxctl: /dev/ttyUSB0: ComPort write failed: the device is gone (unplugged?)"), an error
 // it repeats straight after (as at its second speed) is not printed again, and once the device
-// has gone no error is printed after that line: each would only be a consequence of it.
+// is found missing, without a port behind it, no serial port, or gone, no error is printed after
+// that line: each would only be a consequence of it.
 class LinkFailureLines {
   public:
     explicit LinkFailureLines(const CTrackerLink& link);
@@ -28,5 +29,5 @@ class LinkFailureLines {
     const CTrackerLink& link_;
     BoxPresenter previous_;
     QString lastError_;
-    bool deviceGone_ = false;
+    bool deviceCannotServe_ = false;
 };

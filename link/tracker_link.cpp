@@ -88,8 +88,14 @@ bool CTrackerLink::open() {
     // back when it closes.
     if (!port->open(QIODevice::ReadWrite)) {
         claim_.release();
-        if (isNoSerialPort(port->error()))
+        if (isNoSerialPort(port->error())) {
+            portFailure_ = PortFailure{claim_.device(),
+                                       PortFailure::Cause::NotSerialPort,
+                                       port->errorString().toStdString(),
+                                       {},
+                                       link_message::kGetStateFailed};
             return errorBox(link_message::kGetStateFailed);
+        }
         // On Windows this is where another program's hold shows ("Access is denied."): the
         // system's words are all there is to tell of it.
         const PortFailure::Cause cause = port->error() == QSerialPort::PermissionError
@@ -113,8 +119,12 @@ bool CTrackerLink::open() {
 bool CTrackerLink::openFailed(PortFailure failure) {
     // Whatever keeps a device from opening that was open a moment ago (its node removed, no
     // driver for it), it has gone away.
-    if (failure.cause == PortFailure::Cause::Other && failure.device == lastOpened_)
-        failure.cause = PortFailure::Cause::Gone;
+    using Cause = PortFailure::Cause;
+    if ((failure.cause == Cause::NoSuchDevice || failure.cause == Cause::NoHardware ||
+         failure.cause == Cause::Other) &&
+        failure.device == lastOpened_) {
+        failure.cause = Cause::Gone;
+    }
     failure.boxText = link_message::kCannotAcquirePort;
     portFailure_ = std::move(failure);
     return errorBox(link_message::kCannotAcquirePort);

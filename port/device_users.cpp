@@ -12,9 +12,13 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <memory>
+#include <system_error>
+#include <thread>
 #endif
 
 namespace device_users {
@@ -44,23 +48,52 @@ bool parseNumber(std::string_view text, Number& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// The blank-separated fields of a line, one after the other.
+class Fields {
+  public:
+    explicit Fields(std::string_view line) : rest_(line) {}
+    // The next field; empty after the last.
+    std::string_view next() {
+        while (!rest_.empty() && isBlank(rest_.front()))
+            rest_.remove_prefix(1);
+        std::size_t length = 0;
+        while (length < rest_.size() && !isBlank(rest_[length]))
+            ++length;
+        const std::string_view field = rest_.substr(0, length);
+        rest_.remove_prefix(length);
+        return field;
+    }
+
+  private:
+    std::string_view rest_;
+};
+
+// Each line of a table, without its line break.
+template <class Visit>
+void forEachLine(std::string_view text, Visit visit) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (visit(text.substr(0, end)))
+            return;
+        if (end == std::string_view::npos)
+            return;
+        text.remove_prefix(end + 1);
+    }
+}
+
+// Where a process's pseudo-terminals live.
+constexpr std::string_view kPtyMountPoint = "/dev/pts";
+
 }  // namespace
 
 std::optional<dev_t> controllingTerminal(std::string_view statLine) {
     const std::size_t nameEnd = statLine.rfind(')');
     if (nameEnd == std::string_view::npos)
         return std::nullopt;
-    std::string_view rest = statLine.substr(nameEnd + 1);
+    Fields fields(statLine.substr(nameEnd + 1));
     std::string_view field;
-    for (int number = kFirstFieldAfterName; number <= kTerminalField; ++number) {
-        while (!rest.empty() && isBlank(rest.front()))
-            rest.remove_prefix(1);
-        std::size_t length = 0;
-        while (length < rest.size() && !isBlank(rest[length]))
-            ++length;
-        field = rest.substr(0, length);
-        rest.remove_prefix(length);
-    }
+    for (int number = kFirstFieldAfterName; number <= kTerminalField; ++number)
+        field = fields.next();
     // tty_nr is printed as a signed int; its bits are the encoding.
     int terminal = 0;
     if (!parseNumber(field, terminal))
@@ -74,9 +107,30 @@ std::optional<dev_t> controllingTerminal(std::string_view statLine) {
     return makedev(static_cast<unsigned>(major), static_cast<unsigned>(minor));
 }
 
+std::optional<dev_t> ptyFilesystem(std::string_view mountInfo) {
+    std::optional<dev_t> filesystem;
+    forEachLine(mountInfo, [&](std::string_view line) {
+        Fields fields(line);
+        fields.next();
+        fields.next();
+        const std::string_view device = fields.next();
+        fields.next();
+        if (fields.next() != kPtyMountPoint)
+            return false;
+        const std::size_t colon = device.find(':');
+        unsigned deviceMajor = 0, deviceMinor = 0;
+        if (colon != std::string_view::npos && parseNumber(device.substr(0, colon), deviceMajor) &&
+            parseNumber(device.substr(colon + 1), deviceMinor)) {
+            filesystem = makedev(deviceMajor, deviceMinor);
+        }
+        return false;
+    });
+    return filesystem;
+}
+
 #ifndef __linux__
 
-std::vector<long> findUsers(std::span<const dev_t> devices) {
+std::vector<long> findUsers(std::span<const Device> devices) {
     return std::vector<long>(devices.size(), 0);
 }
 
@@ -93,11 +147,13 @@ constexpr unsigned kPtySlaveMinorsPerMajor = 256;
 constexpr unsigned kPtyMultiplexerMajor = 5;
 constexpr unsigned kPtyMultiplexerMinor = 2;
 constexpr std::string_view kPtyIndexKey = "tty-index:";
-// Where sysfs says what kind of device a device number is: a link whose last part is the
-// subsystem's name.
-constexpr const char* kSysfsCharDevices = "/sys/dev/char/";
-constexpr const char* kSysfsSubsystem = "/subsystem";
-constexpr std::string_view kTerminalSubsystem = "/tty";
+// Every terminal driver with its major and its minors, one a line, the last three fields
+// "4 64-111 serial"; readable by everyone, with or without /sys. Under /proc.
+constexpr const char* kTerminalDrivers = "tty/drivers";
+constexpr char kMinorRangeSeparator = '-';
+constexpr int kDriverTrailingFields = 3;
+// Room for the drivers of a machine with many kinds of serial port.
+constexpr std::size_t kDriversRead = 16384;
 // Enough for the fields up to the terminal, with a long kernel thread name before them.
 constexpr std::size_t kStatRead = 512;
 // Room for a few hundred descriptors at a time, and the most one directory entry takes.
@@ -105,6 +161,14 @@ constexpr std::size_t kDirectoryRead = 16384;
 constexpr std::size_t kLargestEntry = sizeof(dirent64) + NAME_MAX + 1;
 // An fdinfo is a few short lines.
 constexpr std::size_t kFdInfoRead = 512;
+// A mount table is read in pieces of this size.
+constexpr std::size_t kMountInfoRead = 16384;
+// "<pid>/fdinfo/<descriptor>" and the like.
+constexpr std::size_t kProcPathRoom = 64;
+// Fewer processes than this are looked through by one thread alone: starting another costs
+// more than it saves.
+constexpr std::size_t kProcessesPerPart = 256;
+constexpr std::size_t kMostParts = 4;
 
 struct DirectoryCloser {
     void operator()(DIR* directory) const { ::closedir(directory); }
@@ -119,100 +183,143 @@ std::optional<unsigned> ptyIndex(dev_t device) {
     return (deviceMajor - kPtySlaveFirstMajor) * kPtySlaveMinorsPerMajor + minor(device);
 }
 
-// Only terminals are looked for: every program has /dev/null open. Pseudo-terminal slaves have
-// no place in sysfs; a device sysfs does not know may be a terminal too.
-bool mayBeTerminal(dev_t device) {
-    if (ptyIndex(device))
-        return true;
-    const std::string link = kSysfsCharDevices + std::to_string(major(device)) + ":" +
-                             std::to_string(minor(device)) + kSysfsSubsystem;
-    std::array<char, PATH_MAX> target{};
-    const ssize_t n = ::readlink(link.c_str(), target.data(), target.size());
-    if (n <= 0)
-        return true;
-    return std::string_view(target.data(), static_cast<std::size_t>(n))
-        .ends_with(kTerminalSubsystem);
-}
-
 bool isPtyMultiplexer(dev_t device) {
     return major(device) == kPtyMultiplexerMajor && minor(device) == kPtyMultiplexerMinor;
 }
 
 // Up to buffer's size of a file under /proc; empty when it cannot be read.
 template <std::size_t N>
-std::string_view readProcFile(int proc, const std::string& path, std::array<char, N>& buffer) {
-    const int fd = ::openat(proc, path.c_str(), O_RDONLY | O_CLOEXEC);
+std::string_view readProcFile(int proc, const char* path, std::array<char, N>& buffer) {
+    const int fd = ::openat(proc, path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {};
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    std::size_t filled = 0;
+    while (filled < buffer.size()) {
+        const ssize_t n = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+        if (n <= 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+    }
     ::close(fd);
-    return n > 0 ? std::string_view(buffer.data(), static_cast<std::size_t>(n))
-                 : std::string_view();
+    return std::string_view(buffer.data(), filled);
 }
 
-// The pseudo-terminal a master descriptor of the process leads to.
-std::optional<unsigned> masterIndex(int proc, const std::string& pid, std::string_view fd) {
-    std::array<char, kFdInfoRead> buffer{};
-    const std::string_view info = readProcFile(proc, pid + "/fdinfo/" + std::string(fd), buffer);
-    const std::size_t key = info.find(kPtyIndexKey);
-    if (key == std::string_view::npos)
-        return std::nullopt;
-    std::string_view value = info.substr(key + kPtyIndexKey.size());
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
-        value.remove_prefix(1);
-    value = value.substr(0, value.find('\n'));
-    unsigned index = 0;
-    if (!parseNumber(value, index))
-        return std::nullopt;
-    return index;
-}
-
-// One process: which of the devices it uses, as flags beside the devices.
-class ProcessUses {
+// The devices the kernel's terminal drivers serve. Only terminals are looked for: every program
+// has /dev/null open.
+class TerminalDrivers {
   public:
-    ProcessUses(int proc, std::string pid, std::span<const dev_t> devices)
-        : proc_(proc), pid_(std::move(pid)), devices_(devices), uses_(devices.size(), false) {}
+    static TerminalDrivers read(int proc) {
+        TerminalDrivers drivers;
+        std::array<char, kDriversRead> buffer{};
+        const std::string_view table = readProcFile(proc, kTerminalDrivers, buffer);
+        drivers.known_ = !table.empty();
+        forEachLine(table, [&](std::string_view line) {
+            std::array<std::string_view, kDriverTrailingFields> last{};
+            Fields fields(line);
+            for (std::string_view field = fields.next(); !field.empty(); field = fields.next()) {
+                std::rotate(last.begin(), last.begin() + 1, last.end());
+                last.back() = field;
+            }
+            const std::string_view minors = last[1];
+            const std::size_t dash = minors.find(kMinorRangeSeparator);
+            Range range{};
+            const bool parsed =
+                parseNumber(last[0], range.major) &&
+                parseNumber(minors.substr(0, dash), range.firstMinor) &&
+                parseNumber(dash == std::string_view::npos ? minors.substr(0, dash)
+                                                           : minors.substr(dash + 1),
+                            range.lastMinor);
+            if (parsed)
+                drivers.ranges_.push_back(range);
+            return false;
+        });
+        return drivers;
+    }
+
+    // A device no driver claims is no terminal; where the table cannot be read, any may be.
+    bool mayBeTerminal(dev_t device) const {
+        if (!known_)
+            return true;
+        return std::any_of(ranges_.begin(), ranges_.end(), [&](const Range& range) {
+            return major(device) == range.major && minor(device) >= range.firstMinor &&
+                   minor(device) <= range.lastMinor;
+        });
+    }
+
+  private:
+    struct Range {
+        unsigned major = 0;
+        unsigned firstMinor = 0;
+        unsigned lastMinor = 0;
+    };
+    bool known_ = false;
+    std::vector<Range> ranges_;
+};
+
+// Which of the devices each process uses, one process after the other; its buffers serve every
+// process, so that the search allocates nothing per process.
+class ProcessSearch {
+  public:
+    ProcessSearch(int proc, std::span<const Device> devices)
+        : proc_(proc), devices_(devices), uses_(devices.size(), 0) {}
+
+    void look(long pid) {
+        std::fill(uses_.begin(), uses_.end(), 0);
+        masters_.clear();
+        // The controlling terminal is what shows of another user's process (a getty or a login
+        // shell on a serial console runs as root): its stat line is for everyone to read. A
+        // process whose descriptors show has the terminal open as well.
+        if (!addDescriptors(pid)) {
+            addTerminal(pid);
+        } else if (!masters_.empty()) {
+            leaveOutFarEnds(pid);
+        }
+    }
+
+    bool uses(std::size_t i) const { return uses_[i] != 0; }
+
+  private:
+    const char* procPath(long pid, const char* what, int descriptor = -1) {
+        if (descriptor < 0) {
+            std::snprintf(path_.data(), path_.size(), "%ld/%s", pid, what);
+        } else {
+            std::snprintf(path_.data(), path_.size(), "%ld/%s/%d", pid, what, descriptor);
+        }
+        return path_.data();
+    }
 
     // Every descriptor it has open, where we may look (our own user's processes, or all as
-    // root); false where we may not. The pseudo-terminals whose master it holds are left out.
-    bool addDescriptors() {
+    // root); false where we may not. The masters of pseudo-terminals are kept for later.
+    bool addDescriptors(long pid) {
         const int directory =
-            ::openat(proc_, (pid_ + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::openat(proc_, procPath(pid, "fd"), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (directory < 0)
             return false;
-        std::vector<std::string> masters;
         // Where the system lets us list the descriptors but not follow them (a process we may
         // not trace), none of them can be seen.
         bool hidden = false;
         const dirent64* entry = nullptr;
         // The entries straight from the kernel: a DIR would cost two more calls a process.
-        alignas(dirent64) std::array<char, kDirectoryRead> buffer;
         for (;;) {
-            const ssize_t n = ::getdents64(directory, buffer.data(), buffer.size());
+            const ssize_t n = ::getdents64(directory, entries_.data(), entries_.size());
             if (n <= 0)
                 break;
             for (ssize_t offset = 0; offset < n && !hidden; offset += entry->d_reclen) {
-                entry = reinterpret_cast<const dirent64*>(buffer.data() + offset);
+                entry = reinterpret_cast<const dirent64*>(entries_.data() + offset);
                 if (entry->d_name[0] != '.')
-                    hidden = !addDescriptor(directory, entry->d_name, masters);
+                    hidden = !addDescriptor(directory, entry->d_name);
             }
             // /proc lists a process's descriptors until the buffer has no room for another:
             // with room left over, that was all of them.
-            if (hidden || static_cast<std::size_t>(n) + kLargestEntry < buffer.size())
+            if (hidden || static_cast<std::size_t>(n) + kLargestEntry < entries_.size())
                 break;
         }
         ::close(directory);
-        leaveOutFarEnds(masters);
         return !hidden;
     }
 
-    void addTerminal(dev_t terminal) { mark(terminal); }
-
-    bool uses(std::size_t i) const { return uses_[i]; }
-
-  private:
     // False when the descriptor may not be looked at.
-    bool addDescriptor(int directory, const char* name, std::vector<std::string>& masters) {
+    bool addDescriptor(int directory, const char* name) {
         struct stat file {};
         // Follows the descriptor's link to the file it has open.
         if (::fstatat(directory, name, &file, 0) != 0)
@@ -220,90 +327,182 @@ class ProcessUses {
         if (!S_ISCHR(file.st_mode))
             return true;
         if (isPtyMultiplexer(file.st_rdev)) {
-            masters.emplace_back(name);
-        } else {
-            mark(file.st_rdev);
+            int descriptor = 0;
+            if (parseNumber(std::string_view(name), descriptor))
+                masters_.push_back(descriptor);
+            return true;
+        }
+        for (std::size_t i = 0; i < devices_.size(); ++i) {
+            const Device& device = devices_[i];
+            if (device.number != 0 && file.st_rdev == device.number &&
+                (!ptyIndex(device.number) || file.st_dev == device.filesystem)) {
+                uses_[i] = 1;
+            }
         }
         return true;
     }
 
-    void leaveOutFarEnds(const std::vector<std::string>& masters) {
+    // The pseudo-terminal a master descriptor of the process leads to.
+    std::optional<unsigned> masterIndex(long pid, int descriptor) {
+        std::array<char, kFdInfoRead> buffer{};
+        const std::string_view info =
+            readProcFile(proc_, procPath(pid, "fdinfo", descriptor), buffer);
+        const std::size_t key = info.find(kPtyIndexKey);
+        if (key == std::string_view::npos)
+            return std::nullopt;
+        std::string_view value = info.substr(key + kPtyIndexKey.size());
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+            value.remove_prefix(1);
+        value = value.substr(0, value.find('\n'));
+        unsigned index = 0;
+        if (!parseNumber(value, index))
+            return std::nullopt;
+        return index;
+    }
+
+    void leaveOutFarEnds(long pid) {
         for (std::size_t i = 0; i < devices_.size(); ++i) {
-            if (!uses_[i] || !ptyIndex(devices_[i]))
+            const std::optional<unsigned> index = ptyIndex(devices_[i].number);
+            if (!uses_[i] || !index)
                 continue;
-            for (const std::string& master : masters) {
-                if (masterIndex(proc_, pid_, master) == ptyIndex(devices_[i]))
-                    uses_[i] = false;
+            for (const int master : masters_) {
+                if (masterIndex(pid, master) == index)
+                    uses_[i] = 0;
             }
         }
     }
 
-    void mark(dev_t device) {
+    // A controlling terminal is a number without its file system. A pseudo-terminal of that
+    // number is ours only where the process's own /dev/pts is our devpts instance: a
+    // container's /dev/pts/3 (or a chroot's with a devpts of its own) is not the host's. Its
+    // mount namespace (/proc/<pid>/ns/mnt) would not tell a chroot from the host, and the system
+    // hides it from exactly the processes whose descriptors are hidden; the mount table, as the
+    // process sees it from its root, is for everyone to read.
+    void addTerminal(long pid) {
+        std::array<char, kStatRead> buffer{};
+        const std::optional<dev_t> terminal =
+            controllingTerminal(readProcFile(proc_, procPath(pid, "stat"), buffer));
+        // A process that has ended since the listing has no stat left, and uses nothing.
+        if (!terminal || *terminal == 0)
+            return;
+        std::optional<std::optional<dev_t> > ownPtys;
         for (std::size_t i = 0; i < devices_.size(); ++i) {
-            if (device != 0 && devices_[i] == device)
-                uses_[i] = true;
+            if (devices_[i].number != *terminal)
+                continue;
+            if (ptyIndex(*terminal)) {
+                if (!ownPtys)
+                    ownPtys = ptyFilesystem(mountTable(pid));
+                if (*ownPtys != devices_[i].filesystem)
+                    continue;
+            }
+            uses_[i] = 1;
         }
     }
 
+    std::string mountTable(long pid) {
+        std::string table;
+        const int fd = ::openat(proc_, procPath(pid, "mountinfo"), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return table;
+        std::array<char, kMountInfoRead> piece{};
+        for (ssize_t n = 0; (n = ::read(fd, piece.data(), piece.size())) > 0;)
+            table.append(piece.data(), static_cast<std::size_t>(n));
+        ::close(fd);
+        return table;
+    }
+
     int proc_;
-    std::string pid_;
-    std::span<const dev_t> devices_;
-    std::vector<bool> uses_;
+    std::span<const Device> devices_;
+    std::vector<char> uses_;
+    std::vector<int> masters_;
+    std::array<char, kProcPathRoom> path_{};
+    alignas(dirent64) std::array<char, kDirectoryRead> entries_;
 };
 
-bool isPid(const char* name) {
-    if (*name == '\0')
-        return false;
-    for (; *name != '\0'; ++name) {
-        if (*name < '0' || *name > '9')
-            return false;
+// The processes to look through, in /proc's order, without this one.
+std::vector<long> processIds(DIR* proc) {
+    std::vector<long> pids;
+    const long self = ::getpid();
+    while (const dirent* entry = ::readdir(proc)) {
+        long pid = 0;
+        if (parseNumber(std::string_view(entry->d_name), pid) && pid != self)
+            pids.push_back(pid);
     }
-    return true;
+    return pids;
+}
+
+// Each device's user among some of the processes; each found one is noted in found, and the
+// look ends once every device has been found, here or by another part of the search.
+void searchPart(int proc, std::span<const Device> devices, std::span<const long> pids,
+                std::span<long> users, std::span<std::atomic<bool> > found) {
+    const auto allFound = [&] {
+        return std::all_of(found.begin(), found.end(), [](const auto& f) { return f.load(); });
+    };
+    ProcessSearch search(proc, devices);
+    for (const long pid : pids) {
+        if (allFound())
+            return;
+        search.look(pid);
+        for (std::size_t i = 0; i < devices.size(); ++i) {
+            if (users[i] == 0 && search.uses(i)) {
+                users[i] = pid;
+                found[i] = true;
+            }
+        }
+    }
 }
 
 }  // namespace
 
-std::vector<long> findUsers(std::span<const dev_t> devices) {
+std::vector<long> findUsers(std::span<const Device> devices) {
     std::vector<long> users(devices.size(), 0);
-    std::vector<dev_t> terminals;
-    for (const dev_t device : devices)
-        terminals.push_back(mayBeTerminal(device) ? device : 0);
-    devices = terminals;
-    std::size_t unfound =
-        devices.size() - static_cast<std::size_t>(std::count(devices.begin(), devices.end(), 0));
-    const Directory proc(unfound > 0 ? ::opendir(kProcRoot) : nullptr);
+    const Directory proc(::opendir(kProcRoot));
     if (!proc)
         return users;
     const int procFd = ::dirfd(proc.get());
-    const long self = ::getpid();
-    while (const dirent* entry = ::readdir(proc.get())) {
-        if (!isPid(entry->d_name))
-            continue;
-        long pid = 0;
-        if (!parseNumber(std::string_view(entry->d_name), pid) || pid == self)
-            continue;
-        const std::string name(entry->d_name);
-        ProcessUses uses(procFd, name, devices);
-        // The controlling terminal is what shows of another user's process (a getty or a login
-        // shell on a serial console runs as root): its stat line is for everyone to read. A
-        // process whose descriptors show has the terminal open as well.
-        if (!uses.addDescriptors()) {
-            std::array<char, kStatRead> buffer{};
-            const std::optional<dev_t> terminal =
-                controllingTerminal(readProcFile(procFd, name + "/stat", buffer));
-            // A process that has ended since the listing has no stat left, and uses nothing.
-            if (!terminal)
-                continue;
-            uses.addTerminal(*terminal);
+    const TerminalDrivers drivers = TerminalDrivers::read(procFd);
+    std::vector<Device> terminals;
+    for (const Device& device : devices)
+        terminals.push_back(drivers.mayBeTerminal(device.number) ? device : Device{});
+    // Devices that are no terminals count as found from the start.
+    std::vector<std::atomic<bool> > found(terminals.size());
+    for (std::size_t i = 0; i < terminals.size(); ++i)
+        found[i] = terminals[i].number == 0;
+    if (std::all_of(found.begin(), found.end(), [](const auto& f) { return f.load(); }))
+        return users;
+    const std::vector<long> pids = processIds(proc.get());
+
+    // The look at each process is a handful of calls into /proc that cost some microseconds
+    // each; with a thousand processes that is many milliseconds before the port may be opened,
+    // so the cores share the processes between them.
+    const std::size_t parts = std::clamp<std::size_t>(
+        std::min<std::size_t>(pids.size() / kProcessesPerPart, std::thread::hardware_concurrency()),
+        1, kMostParts);
+    std::vector<std::vector<long> > partUsers(parts, std::vector<long>(terminals.size(), 0));
+    const auto partOf = [&](std::size_t part) {
+        const std::size_t first = pids.size() * part / parts;
+        const std::size_t end = pids.size() * (part + 1) / parts;
+        return std::span(pids).subspan(first, end - first);
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t part = 1; part < parts; ++part) {
+        try {
+            helpers.emplace_back(searchPart, procFd, std::span<const Device>(terminals),
+                                 partOf(part), std::span(partUsers[part]), std::span(found));
+        } catch (const std::system_error&) {
+            // No thread to be had: this one looks through that part too.
+            searchPart(procFd, terminals, partOf(part), partUsers[part], found);
         }
-        for (std::size_t i = 0; i < devices.size(); ++i) {
-            if (users[i] == 0 && uses.uses(i)) {
-                users[i] = pid;
-                --unfound;
-            }
+    }
+    searchPart(procFd, terminals, partOf(0), partUsers[0], found);
+    for (std::thread& helper : helpers)
+        helper.join();
+    // The first user in /proc's order, as one look through all of them would find.
+    for (std::size_t i = 0; i < users.size(); ++i) {
+        for (const std::vector<long>& part : partUsers) {
+            if (users[i] == 0)
+                users[i] = part[i];
         }
-        if (unfound == 0)
-            break;
     }
     return users;
 }

@@ -132,11 +132,7 @@ bool comesBefore(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::string> systemSerialPorts() {
-    std::vector<std::string> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        ports.push_back(systemPortName(info));
-    std::sort(ports.begin(), ports.end(), comesBefore);
-    return ports;
+    return serialPortNames(QSerialPortInfo::availablePorts());
 }
 
 std::string systemPortName(const QSerialPortInfo& info) {

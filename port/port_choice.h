@@ -3,6 +3,7 @@
 // simulator's pseudo-terminal).
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,16 +32,25 @@ PortChoice choosePort(std::span<const std::string> entries, std::string_view tex
 // The port as the user named it, for messages: "COM3", "/dev/ttyUSB0".
 std::string portText(const PortChoice& port);
 
-// The serial ports the system reports, by the names the link opens them with.
 // Whether port a comes before port b in a list of ports: COM1 to COM4 first (under whatever
 // name the system gives them, such as /dev/ttyS0), in their order, then by name with runs of
 // digits compared as numbers ("/dev/ttyS2" < "/dev/ttyS10" < "/dev/ttyUSB0").
 bool comesBefore(std::string_view a, std::string_view b);
 
-// The serial ports the system reports, by the names the link opens them with, in the order of
-// comesBefore.
-std::vector<std::string> systemSerialPorts();
 // The name the link opens a port the system reports with: "COM7" on Windows, the device's path
 // elsewhere.
 std::string systemPortName(const QSerialPortInfo& info);
 std::string systemPortName(const QString& portName, const QString& systemLocation);
+
+// The ports the system reports (QSerialPortInfo's, or records of a test's own with the same
+// accessors), by the names the link opens them with, in the order of comesBefore: the window's
+// port box and pelmoxctl's list of them.
+template <class Infos>
+std::vector<std::string> serialPortNames(const Infos& infos) {
+    std::vector<std::string> ports;
+    for (const auto& info : infos)
+        ports.push_back(systemPortName(info.portName(), info.systemLocation()));
+    std::sort(ports.begin(), ports.end(), comesBefore);
+    return ports;
+}
+std::vector<std::string> systemSerialPorts();

@@ -31,7 +31,7 @@ PortFailure inUse(const std::string& path, PortHolder holder) {
 
 // A refused open or lock, in the system's words.
 PortFailure systemFailure(const std::string& path, int error) {
-    return {path, port_error::causeOf(error), port_error::systemText(error), {}};
+    return {path, port_error::openCauseOf(error), port_error::systemText(error), {}};
 }
 #endif
 

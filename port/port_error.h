@@ -10,7 +10,12 @@
 
 namespace port_error {
 
-// The cause that the system's error code stands for; Other for codes the table does not know.
+// The cause that the system's error code stands for when opening the device, or the first call
+// for its line settings, failed with it; Other for codes the table does not know.
+PortFailure::Cause openCauseOf(int code);
+
+// The same for a call on the device once it was open: what kept it from opening then means it
+// has gone away.
 PortFailure::Cause causeOf(int code);
 
 // The system's own words for the code ("Input/output error").

@@ -16,10 +16,13 @@ struct PortHolder {
 
 struct PortFailure {
     enum class Cause {
-        InUse,     // another program holds the port
-        NoAccess,  // the system does not let this user open the device
-        Gone,      // the device has gone away (a USB adapter pulled out)
-        Other,     // anything else: no such device, or whatever the system reports
+        NoSuchDevice,   // nothing by that name (a wrong name, an adapter not plugged in)
+        NoHardware,     // a device node with no port behind it (a COM3 node on a PC with two)
+        NotSerialPort,  // a device or file that has no line settings (/dev/null)
+        NoAccess,       // the system does not let this user open the device
+        InUse,          // another program holds the port
+        Gone,           // the device went away while it was open (a USB adapter pulled out)
+        Other,          // whatever else the system reports
     };
 
     std::string device;  // its path, or on Windows its name ("/dev/ttyUSB0", "COM7")

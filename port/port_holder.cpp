@@ -27,13 +27,13 @@ std::string procFile(long pid, std::string_view name) {
     return "/proc/" + std::to_string(pid) + "/" + std::string(name);
 }
 
-// The device number of a character device (a link such as /dev/serial/by-id/... followed); 0
-// for anything else, or a path that leads nowhere.
-dev_t characterDevice(const std::string& path) {
+// A character device (a link such as /dev/serial/by-id/... followed) as the search tells it
+// apart; nothing for anything else, or a path that leads nowhere.
+std::optional<device_users::Device> characterDevice(const std::string& path) {
     struct stat file {};
     if (::stat(path.c_str(), &file) != 0 || !S_ISCHR(file.st_mode))
-        return 0;
-    return file.st_rdev;
+        return std::nullopt;
+    return device_users::Device{file.st_rdev, file.st_dev};
 }
 
 }  // namespace
@@ -77,10 +77,10 @@ std::optional<PortHolder> flockHolder(std::string_view devicePath) {
 }
 
 std::optional<PortHolder> deviceUser(std::string_view devicePath) {
-    const dev_t device = characterDevice(std::string(devicePath));
-    if (device == 0)
+    const std::optional<device_users::Device> device = characterDevice(std::string(devicePath));
+    if (!device)
         return std::nullopt;
-    const long pid = device_users::findUsers(std::span(&device, 1)).front();
+    const long pid = device_users::findUsers(std::span(&*device, 1)).front();
     if (pid == 0)
         return std::nullopt;
     return holderWithPid(pid);
@@ -90,7 +90,7 @@ std::vector<std::optional<PortHolder>> otherProgramsHolds(
     std::span<const std::string> devicePaths) {
     std::vector<std::optional<PortHolder>> holders;
     // The devices that no lock holds, for one look through the processes.
-    std::vector<dev_t> unlocked;
+    std::vector<device_users::Device> unlocked;
     std::vector<std::size_t> unlockedIndex;
     for (const std::string& path : devicePaths) {
         if (const std::optional<pid_t> pid =
@@ -99,8 +99,9 @@ std::vector<std::optional<PortHolder>> otherProgramsHolds(
         } else {
             holders.push_back(flockHolder(path));
         }
-        if (const dev_t device = characterDevice(path); !holders.back() && device != 0) {
-            unlocked.push_back(device);
+        if (const std::optional<device_users::Device> device = characterDevice(path);
+            !holders.back() && device) {
+            unlocked.push_back(*device);
             unlockedIndex.push_back(holders.size() - 1);
         }
     }

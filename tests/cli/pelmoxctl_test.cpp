@@ -4,7 +4,9 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
@@ -383,11 +385,55 @@ TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(tracker.image(), kDefaultImage);
 }
 
-TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
-    const Outcome noDevice = pelmoxctl({"--port", path("no-such-port"), "version"});
-    EXPECT_EQ(noDevice.status, kDeviceFailed);
-    EXPECT_EQ(noDevice.err, refusal(path("no-such-port"), "No such file or directory"));
+// A number that the kernel keeps for local use, so that no driver serves it: a node made for it
+// has no port behind it, as Debian's /dev/ttyS1 to ttyS3 on a PC with one UART.
+constexpr unsigned kUnservedMajor = 60;
 
+// Such a node in the folder; empty where no node can be made (not root) or it does not fail as
+// a node without hardware does (a file system mounted nodev).
+QString nodeWithoutHardware(const QTemporaryDir& dir) {
+    const QString path = dir.filePath("ttyS9");
+    if (::mknod(path.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(kUnservedMajor, 0)) != 0)
+        return {};
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    return fd < 0 && (error == ENXIO || error == ENODEV) ? path : QString();
+}
+
+// A device that cannot serve as a port says so in one line, with the device and its own reason;
+// "gone" is kept for a device that went away while it was open (VanishedTrackerTest).
+TEST(OpenFailureLineTest, NamesTheDeviceAndItsOwnReason) {
+    QTemporaryDir dir;
+    QFile plain(dir.filePath("notes.txt"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("not a port\n");
+    plain.close();
+    const QString missing = dir.filePath("ttyUSB9");
+    const QString noHardware = nodeWithoutHardware(dir);
+    const struct {
+        QString device;
+        const char* box;
+        QString reason;
+    } cases[] = {
+        {missing, "Count not aquire Com Port", "no such device (not plugged in, or a wrong name?)"},
+        {"/dev/null", "GetCommState failed", "/dev/null is not a serial port"},
+        {plain.fileName(), "GetCommState failed", plain.fileName() + " is not a serial port"},
+        {noHardware, "Count not aquire Com Port", "no serial port behind " + noHardware},
+    };
+    for (const auto& c : cases) {
+        if (c.device.isEmpty())
+            continue;
+        const Outcome failed = pelmoxctl({"--port", c.device, "version"});
+        EXPECT_EQ(failed.status, kDeviceFailed) << c.device.toStdString();
+        EXPECT_EQ(failed.err, "pelmoxctl: " + c.device + ": " + c.box + ": " + c.reason + "\n");
+    }
+    if (noHardware.isEmpty())
+        GTEST_SKIP() << "cannot make a device node here (not root, or a nodev file system)";
+}
+
+TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     tracker.setFault(SimulatedTracker::Fault::Silent);
     const Outcome silent = run({"read", "--output", file("keep.toml", "callsign = \"OLD\"\n")});
     EXPECT_EQ(silent.status, kDeviceFailed);
@@ -420,13 +466,25 @@ void expectEndedBy(QProcess& process, int signal) {
     EXPECT_EQ(process.exitCode(), signal);  // the signal that ended it, for a crashed process
 }
 
+// A port left in exclusive mode (TIOCEXCL) while the far end keeps the line can be opened by
+// root alone.
+bool leftExclusive(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    int exclusive = 0;
+    const bool known = fd >= 0 && ::ioctl(fd, TIOCGEXCL, &exclusive) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return !known || exclusive != 0;
+}
+
 bool toneBecomes(const SimulatedTracker& tracker, SimulatedTracker::Tone tone) {
     return eventually([&] { return tracker.tone() == tone; }, 5000);
 }
 
 // A tone with --for goes off after its time, or at once when Ctrl+C or a signal ends the program
 // early (so a script that runs it stops at Ctrl+C as well): either way the last tone command the
-// tracker hears is stop. A signal inherited as ignored leaves the tone on for its whole time.
+// tracker hears is stop, and the port is given back as it was. A signal inherited as ignored
+// leaves the tone on for its whole time.
 TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
     const struct {
         int signal;  // sent once the tone is on; 0 for none
@@ -445,6 +503,7 @@ TEST_F(PelmoxctlTest, ToneForSecondsEndsWithStopAfterItsTimeOrASignal) {
             ::kill(static_cast<pid_t>(tone->processId()), c.signal);
         ASSERT_TRUE(tone->waitForFinished(10'000)) << c.signal;
         EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off) << c.signal;
+        EXPECT_FALSE(leftExclusive(tracker.devicePath())) << c.signal;
         if (c.signal != 0 && c.signal != c.ignored) {
             expectEndedBy(*tone, c.signal);
             EXPECT_EQ(tone->readAllStandardError(),
@@ -591,14 +650,19 @@ TEST_F(PelmoxctlTest, EachCommandSaysWhyThePortCannotBeHad) {
     const QString full = file("full.toml", kDefaultSettings);
     const QString partial = file("call.toml", "callsign = \"N0CALL\"\n");
     const QString image = file("image.img", defaultImageBytes());
-    const auto expectRefused = [&](const QString& port, const QString& reason) {
+    const auto expectMessages = [&](const QString& port, const QString& messages) {
         for (const QStringList& command : deviceCommands(full, partial, image)) {
             const Outcome refused = pelmoxctl(QStringList{"--port", port} + command);
             EXPECT_EQ(refused.status, kDeviceFailed) << command.join(' ').toStdString();
-            EXPECT_EQ(refused.err, refusal(port, reason)) << command.join(' ').toStdString();
+            EXPECT_EQ(refused.err, messages) << command.join(' ').toStdString();
         }
     };
-    expectRefused(path("ttyUSB9"), "No such file or directory");
+    const auto expectRefused = [&](const QString& port, const QString& reason) {
+        expectMessages(port, refusal(port, reason));
+    };
+    expectMessages(path("ttyUSB9"), "pelmoxctl: " + path("ttyUSB9") +
+                                        ": Count not aquire Com Port: no such device (not "
+                                        "plugged in, or a wrong name?)\n");
 
     const int held = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0) << std::strerror(errno);
@@ -699,6 +763,22 @@ TEST_F(PelmoxctlTest, DeviceTheUserMayNotOpenSaysWhichGroupWouldHelp) {
               refusal(device(),
                       "Permission denied (add your user to the dialout group, then "
                       "log in again)"));
+}
+
+// A program that opened the port exclusively, with no lock, is in the way all the same; the
+// system does not say who it is. Root ignores the exclusive mode, so pelmoxctl runs as another
+// user.
+TEST_F(PelmoxctlTest, PortOpenedExclusivelyByAnotherProgramIsInUse) {
+    ASSERT_EQ(::chmod(tracker.devicePath().c_str(), 0666), 0);
+    const int exclusive = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::ioctl(exclusive, TIOCEXCL), 0);
+    const Outcome busy = pelmoxctl({"--port", device(), "version"}, {}, true);
+    ::ioctl(exclusive, TIOCNXCL);
+    ::close(exclusive);
+    if (busy.status == kNoOtherUser)
+        GTEST_SKIP() << kCannotRunAsOtherUser;
+    EXPECT_EQ(busy.status, kDeviceFailed);
+    EXPECT_EQ(busy.err, refusal(device(), "in use by another program (Device or resource busy)"));
 }
 
 // The tracker fails in the step each command cannot do without.

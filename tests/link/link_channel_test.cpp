@@ -236,12 +236,13 @@ std::string regularFile() {
 
 INSTANTIATE_TEST_SUITE_P(
     Devices, OpenFailureTest,
-    ::testing::Values(OpenFailure{"missing", "/dev/pelmox-no-such-port", msg::kCannotAcquirePort,
-                                  "No such file or directory"},
-                      OpenFailure{"bare", "pelmox-no-such-port", msg::kCannotAcquirePort,
-                                  "No such file or directory"},
-                      OpenFailure{"null", "/dev/null", msg::kGetStateFailed, std::nullopt},
-                      OpenFailure{"file", regularFile(), msg::kGetStateFailed, std::nullopt}),
+    ::testing::Values(
+        OpenFailure{"missing", "/dev/pelmox-no-such-port", msg::kCannotAcquirePort,
+                    "No such file or directory"},
+        OpenFailure{"bare", "pelmox-no-such-port", msg::kCannotAcquirePort,
+                    "No such file or directory"},
+        OpenFailure{"null", "/dev/null", msg::kGetStateFailed, "Inappropriate ioctl for device"},
+        OpenFailure{"file", regularFile(), msg::kGetStateFailed, "Inappropriate ioctl for device"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 // A number, once chosen, replaces any device name chosen before it.

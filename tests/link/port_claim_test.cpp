@@ -21,6 +21,7 @@
 #include "box_recorder.h"
 #include "device_users.h"
 #include "link_messages.h"
+#include "other_devpts.h"
 #include "other_user.h"
 #include "own_process_name.h"
 #include "port_claim.h"
@@ -282,17 +283,87 @@ TEST_F(PortClaimTest, ProcessThatHasThePortOpenRefusesIt) {
 }
 
 // A login prompt on a serial console runs as root: an ordinary user cannot see its descriptors,
-// only that the port is its controlling terminal.
-TEST_F(PortClaimTest, AnotherUsersProcessWhoseTerminalThePortIsHoldsIt) {
-    PortUser user(peer.path(), PortUser::Use::ControllingTerminal);
-    ASSERT_GT(user.pid(), 0);
-    const PortHolder holder{user.pid(), PortUser::kProgram};
+// only that the port is its controlling terminal. So it is with a process of the user's own that
+// runs with another group: its descriptors can be listed, but not followed.
+TEST_F(PortClaimTest, ProcessWhoseDescriptorsAreHiddenHoldsThePortThatIsItsTerminal) {
+    for (const std::optional<uid_t> holderUser :
+         {std::optional<uid_t>(), std::optional(kOtherUser)}) {
+        PortUser user(peer.path(), PortUser::Use::ControllingTerminal, holderUser);
+        ASSERT_GT(user.pid(), 0);
+        const PortHolder holder{user.pid(), PortUser::kProgram};
+        const std::string device = peer.path();
+        const std::optional<bool> seen =
+            checkAsOtherUser([&] { return port_holder::deviceUser(device) == holder; });
+        if (!seen)
+            GTEST_SKIP() << kCannotChangeUser;
+        EXPECT_TRUE(*seen) << (holderUser ? "the other user, with root's group" : "root");
+    }
+}
+
+std::optional<unsigned> ptyNumber(const std::string& path) {
+    const std::string prefix = "/dev/pts/";
+    if (!path.starts_with(prefix))
+        return std::nullopt;
+    return static_cast<unsigned>(std::stoul(path.substr(prefix.size())));
+}
+
+// A container's /dev/pts/N carries the host's number N. A process in it that has its own N open,
+// or as its controlling terminal, holds nothing of the host's; a holder of the host's N is still
+// refused and named. And the other way round, inside the container.
+TEST_F(PortClaimTest, OnlyTheSameDevptsInstanceHoldsAPseudoTerminal) {
+    const std::optional<unsigned> number = ptyNumber(peer.path());
+    if (!number || *number > 64)
+        GTEST_SKIP() << "the test's pseudo-terminal is " << peer.path() << ", past what it takes";
     const std::string device = peer.path();
-    const std::optional<bool> seen =
-        checkAsOtherUser([&] { return port_holder::deviceUser(device) == holder; });
-    if (!seen)
-        GTEST_SKIP() << kCannotChangeUser;
-    EXPECT_TRUE(*seen);
+    Signal ready, done;
+    OtherDevpts container(*number, [&](const std::string& own) {
+        PortUser open(own, PortUser::Use::OpenDescriptor);
+        PortUser terminal(own, PortUser::Use::ControllingTerminal);
+        ready.give();
+        return done.await(30'000) && open.pid() > 0 && terminal.pid() > 0;
+    });
+    if (!container.started() || !ready.await(10'000))
+        GTEST_SKIP() << kCannotMakeDevpts;
+    EXPECT_EQ(port_holder::deviceUser(device), std::nullopt);
+    EXPECT_NE(checkAsOtherUser([&] { return !port_holder::deviceUser(device); }), false);
+    EXPECT_FALSE(link.open());
+    EXPECT_FALSE(link.close());
+    {
+        PortUser host(device, PortUser::Use::OpenDescriptor);
+        const PortHolder holder{host.pid(), PortUser::kProgram};
+        const std::optional<PortFailure> refused = PortClaim().acquire(device);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->holder, holder);
+    }
+    done.give();
+    EXPECT_EQ(container.answer(), true);
+
+    PortUser hostOpen(device, PortUser::Use::OpenDescriptor);
+    PortUser hostTerminal(device, PortUser::Use::ControllingTerminal);
+    OtherDevpts inside(*number, [](const std::string& own) {
+        const bool free = !port_holder::deviceUser(own) &&
+                          checkAsOtherUser([&] { return !port_holder::deviceUser(own); }) != false;
+        PortUser user(own, PortUser::Use::OpenDescriptor);
+        return free && port_holder::deviceUser(own) == PortHolder{user.pid(), PortUser::kProgram};
+    });
+    EXPECT_EQ(inside.answer(), true);
+}
+
+// pelmoxctl ports: each port with its own holder, whichever of them hold by a lock and which by
+// an open descriptor.
+TEST_F(PortClaimTest, PortsNameEachHolderOnItsOwnRow) {
+    PtyPeer second;
+    ASSERT_TRUE(second.ok());
+    const int locked = ::open(peer.path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(locked, LOCK_EX | LOCK_NB), 0);
+    PortUser user(second.path(), PortUser::Use::OpenDescriptor);
+    ASSERT_GT(user.pid(), 0);
+    const std::string names[] = {peer.path(), second.path()};
+    const std::vector<std::optional<PortHolder>> holders = port_holder::otherProgramsHolds(names);
+    ::close(locked);
+    ASSERT_EQ(holders.size(), 2u);
+    EXPECT_EQ(holders[0], thisProcess());
+    EXPECT_EQ(holders[1], (PortHolder{user.pid(), PortUser::kProgram}));
 }
 
 // While the link talks, the terminal is in exclusive mode. Root may open it all the same, so the

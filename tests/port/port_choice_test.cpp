@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "port_name.h"
+#include "reported_port.h"
 
 namespace {
 
@@ -20,6 +21,17 @@ TEST(PortList, AddsSystemPortsOnceAndSkipsTheNumberedOnesUnderAnyName) {
     expected.push_back("/dev/ttyUSB0");
     expected.push_back("COM7");
     EXPECT_EQ(portListEntries(system), expected);
+}
+
+// The system reports its ports in no particular order; the port box lists them in the natural one.
+TEST(PortList, SystemPortsComeInNaturalOrder) {
+    const ReportedPort reported[] = {{"/dev/ttyUSB10", {}, {}, {}},
+                                     {"/dev/ttyACM0", {}, {}, {}},
+                                     {"/dev/ttyUSB2", {}, {}, {}},
+                                     {QString::fromStdString(portDeviceName(2)), {}, {}, {}}};
+    const std::vector<std::string> expected{portDeviceName(2), "/dev/ttyACM0", "/dev/ttyUSB2",
+                                            "/dev/ttyUSB10"};
+    EXPECT_EQ(serialPortNames(reported), expected);
 }
 
 TEST(PortChoiceTest, TextNamesANumberedPortADeviceOrNothing) {

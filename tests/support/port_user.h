@@ -1,13 +1,16 @@
 // A program that uses a serial port without any lock, as a shell script reading from it does
 // (`sleep 60 < /dev/ttyS1`), or a login prompt whose controlling terminal it is. It is sleep(1),
 // so that the test program's own descriptors (a pseudo-terminal's master among them) are gone.
+// It may run as another user, keeping its group (which takes root).
 #pragma once
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 
 class PortUser {
@@ -16,7 +19,7 @@ class PortUser {
     static constexpr const char* kProgram = "sleep";
 
     // Returns once the program runs with the port in use (pid() is -1 when it could not start).
-    PortUser(const std::string& device, Use use) {
+    PortUser(const std::string& device, Use use, std::optional<uid_t> user = std::nullopt) {
         int started[2];
         if (::pipe(started) != 0)
             return;
@@ -32,6 +35,8 @@ class PortUser {
             } else {
                 ::dup2(::open(device.c_str(), O_RDWR | O_NOCTTY), STDIN_FILENO);
             }
+            if (user && (::setgroups(0, nullptr) != 0 || ::setuid(*user) != 0))
+                ::_exit(127);
             ::execlp(kProgram, kProgram, "600", nullptr);
             ::_exit(127);
         }
