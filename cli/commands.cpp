@@ -186,6 +186,13 @@ ExitStatus printStored(std::span<const std::uint8_t> written, const Reply& reply
     return outputStatus(OutputFile({}).commit(settingsText(stored, versionLine(reply))));
 }
 
+// A tracker that answered but whose memory could not be read twice alike: the write could still
+// go through without its backup. A port that failed needs no such line; its own says it all.
+void backupReadFailed(const CTrackerLink& link) {
+    if (!link.portFailure())
+        reportProblem(toQString(CliText::kBackupReadFailed));
+}
+
 ExitStatus write(const Invocation& invocation) {
     const std::optional<SettingsFile> file = SettingsFile::read(invocation.file);
     if (!file)
@@ -225,7 +232,7 @@ ExitStatus write(const Invocation& invocation) {
             if (readSettings(link, held, heldImage)) {
                 // A file that names every setting needs the read only for its backup.
                 if (!partial)
-                    reportProblem(toQString(CliText::kBackupReadFailed));
+                    backupReadFailed(link);
                 return ExitStatus::DeviceFailed;
             }
             progress.advance();
@@ -281,7 +288,7 @@ ExitStatus writeImage(const Invocation& invocation) {
             CTrackerConfig held;
             ImageBytes heldImage{};
             if (readSettings(link, held, heldImage)) {
-                reportProblem(toQString(CliText::kBackupReadFailed));
+                backupReadFailed(link);
                 return ExitStatus::DeviceFailed;
             }
             progress.advance();
