@@ -26,6 +26,7 @@
 #include "form_text.h"
 #include "message_box.h"
 #include "port_choice.h"
+#include "session_end.h"
 #include "tone_stop.h"
 #include "ui_config_dialog.h"
 #include "window_texts.h"
@@ -129,6 +130,8 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
             new QSocketNotifier(stopRequest_.wakeDescriptor(), QSocketNotifier::Read, this);
         connect(stopNotifier_, &QSocketNotifier::activated, this, &CConfigDlg::endForSignal);
     }
+    sessionEnd_ = new SessionEnd(this, stopRequest_);
+    connect(sessionEnd_, &SessionEnd::ending, this, &CConfigDlg::endForSignal);
 }
 
 CConfigDlg::~CConfigDlg() = default;
@@ -411,6 +414,7 @@ void CConfigDlg::holdSignals(bool held) {
     // event loop, must not act on it halfway.
     if (stopNotifier_ != nullptr)
         stopNotifier_->setEnabled(!held);
+    sessionEnd_->setWriting(held);
 }
 
 void CConfigDlg::peetClicked() {

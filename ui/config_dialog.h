@@ -18,6 +18,7 @@
 #include "tracker_link.h"
 
 class QSocketNotifier;
+class SessionEnd;
 
 namespace Ui {
 class ConfigDialog;
@@ -100,4 +101,5 @@ class CConfigDlg : public QDialog {
     std::chrono::milliseconds toneTimeLimit_ = kToneTimeLimit;
     StopRequest stopRequest_;
     QSocketNotifier* stopNotifier_ = nullptr;
+    SessionEnd* sessionEnd_ = nullptr;  // Windows' log-off and shut-down, as a signal
 };
