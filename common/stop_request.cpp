@@ -42,9 +42,10 @@ HANDLE g_done = nullptr;
 
 // How long such an end is held off for the command to finish. Windows itself ends the process
 // after its own time-out, 5 s by default for each of them (HungAppTimeout for the console
-// closed, WaitToKillAppTimeout for a log-off or shut-down); this is longer, so that it is
-// Windows' limit and never ours that cuts an upload short (one with its check takes about 3.3 s
-// under Wine). It bounds the wait only where nothing else would, as under Wine.
+// closed, WaitToKillAppTimeout for a log-off or shut-down), which covers the longest wait, an
+// upload with its check (2.2 s under Wine from the first byte to the end of the program; the
+// search before it is not waited for). This is longer, so that Windows' limit and never ours
+// is the one that counts; it bounds the wait only where nothing else would, as under Wine.
 constexpr DWORD kEndGraceMs = 10000;
 
 void noteEnd(int signal) {
