@@ -1,6 +1,7 @@
 #include "session_end.h"
 
 #include <QCoreApplication>
+#include <string>
 
 #include "form_text.h"
 #include "stop_request.h"

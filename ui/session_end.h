@@ -32,8 +32,9 @@ class SessionEnd : public QObject, public QAbstractNativeEventFilter {
     void ending();
 
   private:
-    QWidget* window_;
+    // Used on Windows only.
+    [[maybe_unused]] QWidget* window_;
     StopRequest& stop_;
     bool writing_ = false;
-    WId blocking_ = 0;  // the window the shut-down screen names while a write runs
+    [[maybe_unused]] WId blocking_ = 0;  // the window the shut-down screen names while writing
 };
