@@ -10,11 +10,14 @@
 #include "stop_request.h"
 
 class QSocketNotifier;
+class QWidget;
+class SessionEnd;
 
 class SignalEnd : public QObject {
   public:
-    // onSignal runs in the event loop once a signal has come, and is to end with end().
-    SignalEnd(QObject* parent, std::function<void()> onSignal);
+    // onSignal runs in the event loop once a signal has come, or on Windows once the session
+    // ends (a log-off, a shut-down), and is to end with end(). The window owns it.
+    SignalEnd(QWidget* window, std::function<void()> onSignal);
 
     bool requested() const { return stop_.requested(); }
     // Ends the program as the signal would have.
@@ -38,5 +41,6 @@ class SignalEnd : public QObject {
 
     StopRequest stop_;
     QSocketNotifier* notifier_ = nullptr;
+    SessionEnd* sessionEnd_ = nullptr;
     int holds_ = 0;
 };

@@ -40,6 +40,10 @@ inline constexpr std::string_view kSignalToneMayBeOn =
     "PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be "
     "stopped. Switch the tracker off, or stop the tone with: pelmoxctl --port %1 tone stop";
 
+// On Windows' shut-down screen, while a log-off or shut-down waits for a write to be checked.
+inline constexpr std::string_view kSessionWaitsForWrite =
+    "Writing the settings to the tracker and checking them";
+
 // Error boxes carry no caption of their own; this is what the desktop shows in its place.
 inline constexpr std::string_view kErrorCaption = "Error";
 
