@@ -28,11 +28,20 @@ case $1 in
 esac
 exit 1
 EOF
+# Every package but the test's own counts as installed, whatever this machine has (a builder's
+# chroot has no clang), so that only that one is asked for.
+cat >"$work/bin/dpkg-query" <<'EOF'
+#!/bin/sh
+for name; do :; done
+[ "$name" = "$STUB_MISSING" ] && exit 1
+echo "all install ok installed"
+EOF
 # The test needs no root: sudo runs the command as it is.
 printf '#!/bin/sh\nexec "$@"\n' >"$work/bin/sudo"
-chmod +x "$work/bin/apt-get" "$work/bin/sudo"
+chmod +x "$work/bin/apt-get" "$work/bin/dpkg-query" "$work/bin/sudo"
 export STUB_INSTALLS=$work/installs
 missing=pelmox-test-no-such-package  # never installed, so asked for
+export STUB_MISSING=$missing
 
 failures=0
 fail() {
