@@ -8,13 +8,7 @@
 #include "window_texts.h"
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "windows_api.h"
 #endif
 
 SessionEnd::SessionEnd(QWidget* window, StopRequest& stop)
