@@ -156,6 +156,12 @@ class PelmoxctlTest : public ::testing::Test {
         return path(name);
     }
 
+    // The two writes that upload a whole image: from a complete settings file, and an image.
+    std::vector<QStringList> wholeWrites() const {
+        return {QStringList{"write", file("full.toml", kDefaultSettings)},
+                QStringList{"write", "--image", file("image.img", defaultImageBytes())}};
+    }
+
     QByteArray contents(const QString& name) const {
         QFile in(path(name));
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
@@ -582,9 +588,7 @@ TEST_F(PelmoxctlTest, TimedToneStopReachesTheDeviceBackUnderItsName) {
 // for it (a blocking flock()) from the moment the tracker has been found gets it only once the
 // write and its check are done.
 TEST_F(PelmoxctlTest, WriteKeepsThePortFromTheSearchToTheCheck) {
-    for (const QStringList& write :
-         {QStringList{"write", file("full.toml", kDefaultSettings)},
-          QStringList{"write", "--image", file("image.img", defaultImageBytes())}}) {
+    for (const QStringList& write : wholeWrites()) {
         tracker.setImage(encoded(kOwnSettings));
         const std::size_t before = tracker.commandCount();
         const auto writing = startPelmoxctl(QStringList{"--port", device()} + write);
@@ -615,9 +619,7 @@ TEST_F(PelmoxctlTest, WriteKeepsThePortFromTheSearchToTheCheck) {
 // A signal in the middle of a write (a terminal closed, a service stopped) waits for the upload
 // and its check, then ends the program without the settings it would have printed.
 TEST_F(PelmoxctlTest, SignalDuringAWriteEndsTheProgramOnlyAfterTheCheck) {
-    for (const QStringList& write :
-         {QStringList{"write", file("full.toml", kDefaultSettings)},
-          QStringList{"write", "--image", file("image.img", defaultImageBytes())}}) {
+    for (const QStringList& write : wholeWrites()) {
         tracker.setImage(encoded(kOwnSettings));
         const std::size_t before = tracker.commandCount();
         const auto writing = startPelmoxctl(QStringList{"--port", device()} + write);
