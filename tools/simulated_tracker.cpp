@@ -143,6 +143,7 @@ void SimulatedTracker::handle(std::uint8_t byte, Clock::time_point now) {
     lastByte_ = now;
 
     const auto command = [this](std::string_view what) {
+        stopped_ = false;
         {
             std::lock_guard lock(mutex_);
             ++commands_;
@@ -159,6 +160,9 @@ void SimulatedTracker::handle(std::uint8_t byte, Clock::time_point now) {
             return;
         case Parse::Escape:
             if (byte == kEsc) {
+                // A tone command begins with a stop: the line goes before the tone's code.
+                if (fault == Fault::VanishBeforeToneCode && stopped_)
+                    return vanish();
                 parse_ = Parse::DoubleEscape;
             } else if (byte == 'U') {
                 parse_ = Parse::Idle;
@@ -192,6 +196,7 @@ void SimulatedTracker::handle(std::uint8_t byte, Clock::time_point now) {
                 if (fault == Fault::VanishMidExchange)
                     return vanish();
                 setTone(code->tone);
+                stopped_ = code->tone == Tone::Off;
             }
             return;
         case Parse::Uploading:

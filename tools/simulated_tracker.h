@@ -78,6 +78,8 @@ class SimulatedTracker {
     Clock::time_point commandStart_{};
     Clock::time_point lastByte_{};
     std::size_t uploadIndex_ = 0;
+    // The last command was a tone stop (for VanishBeforeToneCode).
+    bool stopped_ = false;
 
     // Last, so that it goes first: its serving thread ends before the state above goes away.
     PtyLine line_;

@@ -9,16 +9,17 @@
 
 enum class TrackerFault {
     None,
-    StaleOutput,         // junk sits in the line, sent when this fault is set
-    NoBlank,             // identify reply is the bare device word
-    LowerCase,           // identify reply in lower case
-    LongReply,           // identify reply longer than 29 characters
-    Silent,              // ignores everything
-    ShortReadBack,       // downloads send one byte short
-    DifferingDownloads,  // no two downloads in a row are alike
-    VanishMidExchange,   // the line disappears in the middle of the next command
-    VanishMidUpload,     // ...in the middle of the next upload; identify is answered
-    VanishMidDownload,   // ...in the middle of the next image it sends; uploads are stored
+    StaleOutput,           // junk sits in the line, sent when this fault is set
+    NoBlank,               // identify reply is the bare device word
+    LowerCase,             // identify reply in lower case
+    LongReply,             // identify reply longer than 29 characters
+    Silent,                // ignores everything
+    ShortReadBack,         // downloads send one byte short
+    DifferingDownloads,    // no two downloads in a row are alike
+    VanishMidExchange,     // the line disappears in the middle of the next command
+    VanishMidUpload,       // ...in the middle of the next upload; identify is answered
+    VanishMidDownload,     // ...in the middle of the next image it sends; uploads are stored
+    VanishBeforeToneCode,  // ...after a tone stop, with the next command's escapes, before its code
 };
 
 namespace tracker_fault {

@@ -562,6 +562,26 @@ TEST_F(PelmoxctlTest, TimedToneKeepsThePortAndSaysWhenItMayStayOn) {
         << last.toStdString();
 }
 
+// A tone command that fails after its code may have gone out counts as a tone on: it is stopped
+// at once, and when the stop cannot get through either the program says so and exits 4, where
+// a command that failed before any tone would exit 1.
+TEST_F(PelmoxctlTest, TimedToneThatFailsAfterItsCodeIsTreatedAsOn) {
+    // The line's number stays taken, so that the stops cannot reach another test's new line.
+    const int keepNumber = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(keepNumber, 0) << std::strerror(errno);
+    tracker.setFault(Fault::VanishBeforeToneCode);
+    const Outcome failed = run({"tone", "1200", "--for", "60"});
+    ::close(keepNumber);
+    EXPECT_EQ(failed.status, kToneMayBeOn) << failed.err.toStdString();
+    const QStringList lines = failed.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(),
+              "pelmoxctl: " + device() + ": ComPort write failed: the device is gone (unplugged?)");
+    EXPECT_TRUE(lines.last().startsWith("pelmoxctl: the tracker on " + device() +
+                                        " may still be transmitting"))
+        << lines.last().toStdString();
+}
+
 // A line that fails while a timed tone is on is not used again: the stops tried after it open the
 // device afresh by its name, and reach the adapter that has come back under it (a USB adapter
 // plugged in again, under its /dev/serial/by-id name), its tone still on.

@@ -228,6 +228,28 @@ TEST_F(WindowWithTracker, CloseWhoseStopFailsAsksAndTriesAgain) {
     EXPECT_TRUE(eventually([&] { return tracker.tone() == Tone::Off; }));
 }
 
+// A tone button whose command fails after the tone's code may have gone out leaves a tone the
+// window must stop: closing tries, and asks when the stop cannot get through.
+TEST_F(WindowWithTracker, ToneThatFailsAfterItsCodeIsStoppedOnClose) {
+    // The line's number stays taken, so that the stop cannot reach another test's new line.
+    const int keepNumber = ::open(tracker.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(keepNumber, 0);
+    tracker.setFault(SimulatedTracker::Fault::VanishBeforeToneCode);
+    click(IDC_TONE_1200);
+    EXPECT_EQ(boxes.boxes, std::vector<RecordedBox>{BoxRecorder::error("ComPort write failed")});
+    boxes.clear();
+    boxes.answers = {BoxAnswer::Second};
+    click(IDC_EXIT);
+    ::close(keepNumber);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes.back(),
+              BoxRecorder::choice("The tracker on " + tracker.devicePath() +
+                                      " may still be transmitting: its test tone could not "
+                                      "be stopped.",
+                                  "Tone not stopped"));
+    EXPECT_FALSE(window.isVisible());
+}
+
 // The time limit (shortened here) stops a tone, and a box says why; pressing a tone button
 // again starts the time afresh.
 TEST_F(WindowWithTracker, ToneIsStoppedAtTheTimeLimitCountedFromTheLastPress) {
