@@ -22,11 +22,11 @@ constexpr std::array<std::string_view, 2> kPlaceholderCalls{"NOCALL", "N0CALL"};
 constexpr int kWeatherSsid = 13;
 
 constexpr std::string_view kNotACall =
-    "\"%1\" is not a call sign: every transmission must carry the operator's own call sign; "
-    "enter yours, for a weather station with -13 (such as DL1ABC-13)";
+    "not a call sign: every transmission must carry the operator's own call sign; enter yours, "
+    "for a weather station with -13 (such as DL1ABC-13)";
 constexpr std::string_view kNotWeatherSsid =
-    "SSID %1: -13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others "
-    "at a glance what sends";
+    "-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance "
+    "what sends";
 
 // Digipeater paths, after the New-N paradigm (2004-2005) that the APRS network's digipeaters
 // follow: WIDEn-N asks for N hops, digipeaters trap or ignore requests for more than 2, the
@@ -67,8 +67,8 @@ constexpr std::string_view kFillInFirst =
 // The weather station the tracker reads, by its mode byte, as the tracker knows them.
 constexpr std::array kStationModes{CTrackerConfig::kModeWx200, CTrackerConfig::kModePeet};
 constexpr std::string_view kUnknownStation =
-    "mode byte %1: the tracker would not know which weather station is attached; choose "
-    "WX200/WM918 (128) or Peet (64)";
+    "the tracker would not know which weather station is attached; choose WX200/WM918 (128) or "
+    "Peet (64)";
 
 // The APRS protocol's net cycle: a fixed station's packets no more often than every 10
 // minutes direct or through one digipeater, 20 through two, 30 through three or more.
@@ -137,12 +137,12 @@ constexpr std::array kLimits{
     Limit{Setting::TxInterval, Level::Warning, true,
           [](const CTrackerConfig& c) { return c.txIntervalSec; },
           [](const CTrackerConfig&) { return kShortestWeatherInterval; }, netCycleFor,
-          "%1 s: a weather station on RF sends no more often than every 5 minutes (300 s), and the "
+          "a weather station on RF sends no more often than every 5 minutes (300 s), and the "
           "APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 "
           "through three or more; for this path (%4) use %3 s"},
     Limit{Setting::TxInterval, Level::Note, true,
           [](const CTrackerConfig& c) { return c.txIntervalSec; }, netCycleFor, netCycleFor,
-          "%1 s: the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through "
+          "the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through "
           "two, 30 through three or more; for this path (%4) use %3 s"},
     Limit{Setting::StatusEvery, Level::Note, true, statusPeriod,
           [](const CTrackerConfig&) { return kShortestStatusPeriod; }, statusEveryForUsualPeriod,
@@ -153,13 +153,13 @@ constexpr std::array kLimits{
           [](const CTrackerConfig& c) { return c.keyupDelayMs; },
           [](const CTrackerConfig&) { return kShortestKeyup; },
           [](const CTrackerConfig&) { return kUsualKeyup; },
-          "%1 ms: most radios need 150 to 300 ms to key up, so the start of every packet would be "
+          "most radios need 150 to 300 ms to key up, so the start of every packet would be "
           "lost; %3 ms is the usual VHF default"},
     Limit{Setting::KeyupDelay, Level::Note, false,
           [](const CTrackerConfig& c) { return c.keyupDelayMs; },
           [](const CTrackerConfig&) { return kLongestKeyup; },
           [](const CTrackerConfig&) { return kUsualKeyup; },
-          "%1 ms: no radio needs more than about 300 ms to key up, and every packet holds the "
+          "no radio needs more than about 300 ms to key up, and every packet holds the "
           "channel that much longer; %3 ms is the usual VHF default"},
     Limit{Setting::StatusText, Level::Warning, false,
           [](const CTrackerConfig& c) { return static_cast<int>(c.statusText().size()); },
@@ -217,12 +217,9 @@ void checkCallsign(const CTrackerConfig& config, std::vector<Finding>& findings)
     const bool placeholder = std::find(kPlaceholderCalls.begin(), kPlaceholderCalls.end(), name) !=
                              kPlaceholderCalls.end();
     if (placeholder || !digit || !letter) {
-        findings.push_back({Level::Error, Setting::Callsign, fill(kNotACall, {std::string(name)})});
+        findings.push_back({Level::Error, Setting::Callsign, std::string(kNotACall)});
     } else if (call.ssid != kWeatherSsid) {
-        findings.push_back(
-            {Level::Note, Setting::Callsign,
-             fill(kNotWeatherSsid,
-                  {call.ssid == 0 ? std::string("none") : '-' + std::to_string(call.ssid)})});
+        findings.push_back({Level::Note, Setting::Callsign, std::string(kNotWeatherSsid)});
     }
 }
 
@@ -281,8 +278,7 @@ void checkLimits(const CTrackerConfig& config, std::vector<Finding>& findings) {
 void checkStation(const CTrackerConfig& config, std::vector<Finding>& findings) {
     if (std::find(kStationModes.begin(), kStationModes.end(), config.stationMode) ==
         kStationModes.end()) {
-        findings.push_back({Level::Error, Setting::Station,
-                            fill(kUnknownStation, {std::to_string(config.stationMode)})});
+        findings.push_back({Level::Error, Setting::Station, std::string(kUnknownStation)});
     }
 }
 
