@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <limits>
 #include <string_view>
 
+#include "config_image.h"
 #include "digi_path.h"
 #include "station_address.h"
 #include "tracker_config.h"
@@ -111,15 +113,18 @@ int netCycleFor(const CTrackerConfig& config) {
         ->seconds;
 }
 
+// The record carries numbers of any size (the window's fields), so the product is bounded.
 int statusPeriod(const CTrackerConfig& config) {
     if (config.txIntervalSec <= 0 || config.statusEvery <= 0)
         return kNotApplicable;
-    return config.txIntervalSec * config.statusEvery;
+    return static_cast<int>(std::min<std::int64_t>(
+        std::int64_t{config.txIntervalSec} * config.statusEvery, kNotApplicable - 1));
 }
 
 int statusEveryForUsualPeriod(const CTrackerConfig& config) {
     const int interval = std::max(config.txIntervalSec, 1);
-    return std::clamp((kUsualStatusPeriod + interval - 1) / interval, 1, 255);
+    return std::clamp((kUsualStatusPeriod + interval - 1) / interval, 1,
+                      static_cast<int>(ConfigImage::kMostInOneByte));
 }
 
 // Limits on one number each. A setting gets the first finding of the table that applies.
@@ -137,7 +142,7 @@ constexpr std::array kLimits{
     Limit{Setting::TxInterval, Level::Warning, true,
           [](const CTrackerConfig& c) { return c.txIntervalSec; },
           [](const CTrackerConfig&) { return kShortestWeatherInterval; }, netCycleFor,
-          "a weather station on RF sends no more often than every 5 minutes (300 s), and the "
+          "a weather station on RF sends no more often than every 5 minutes (%2 s), and the "
           "APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 "
           "through three or more; for this path (%4) use %3 s"},
     Limit{Setting::TxInterval, Level::Note, true,
