@@ -29,6 +29,9 @@ inline constexpr std::string_view kDescription =
     "                             callsign and image file (restore one with write --image)\n"
     "  diff FILE                  compare the tracker's settings with FILE's; exit status 3\n"
     "                             when they differ\n"
+    "  check [FILE]               hold the tracker's settings (or FILE's) against what the\n"
+    "                             APRS network asks of a fixed weather station: the beacon\n"
+    "                             header, then one line per error, warning or note\n"
     "  tone 1200|2200|both [--for SECONDS]\n"
     "                             send a test tone, for SECONDS (1 to %1) or until\n"
     "                             'tone stop'\n"
@@ -44,16 +47,19 @@ inline constexpr std::string_view kDescription =
     "1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without\n"
     "one.\n"
     "\n"
+    "Before the upload write prints check's errors and warnings for what it sends, and goes\n"
+    "on; --strict sends nothing when there is an error, --quiet prints only what fails.\n"
+    "\n"
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
     "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
-    "failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be\n"
-    "stopped (the transmitter may still be keyed).\n"
+    "failed, 2 usage or file error (check: errors found), 3 diff found differences (check:\n"
+    "warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).\n"
     "\n"
     "A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS\n"
     "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.";
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
-    "version, read, write, diff, tone, ports or backups.";
+    "version, read, write, diff, check, tone, ports or backups.";
 inline constexpr std::string_view kCommandArgumentSyntax = "<command> [args]";
 inline constexpr std::string_view kHelpHelp = "Show this help.";
 inline constexpr std::string_view kVersionHelp = "Show the program's version.";
@@ -62,6 +68,12 @@ inline constexpr std::string_view kOutputHelp = "read: save the settings to FILE
 inline constexpr std::string_view kImageHelp = "read: also save the image; write: store it.";
 inline constexpr std::string_view kNoBackupHelp =
     "write: send without keeping a backup of what the tracker held.";
+inline constexpr std::string_view kStrictHelp =
+    "write: send nothing when check finds an error in it.";
+inline constexpr std::string_view kQuietHelp =
+    "write: print only what fails, not check's warnings or the settings stored.";
+inline constexpr std::string_view kShowHeaderHelp =
+    "read: add the beacon header the tracker sends, as a comment.";
 inline constexpr std::string_view kForHelp = "tone: keep the tone on SECONDS, then stop it.";
 inline constexpr std::string_view kDeviceValue = "DEVICE";
 inline constexpr std::string_view kFileValue = "FILE";
@@ -69,10 +81,12 @@ inline constexpr std::string_view kSecondsValue = "SECONDS";
 
 inline constexpr std::string_view kVersionSynopsis = "pelmoxctl [--port DEVICE] version";
 inline constexpr std::string_view kReadSynopsis =
-    "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE]";
+    "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE] [--show-header]";
 inline constexpr std::string_view kWriteSynopsis =
-    "pelmoxctl [--port DEVICE] write [--no-backup] FILE | write [--no-backup] --image FILE";
+    "pelmoxctl [--port DEVICE] write [--no-backup] [--strict] [--quiet] FILE | write [...] "
+    "--image FILE";
 inline constexpr std::string_view kDiffSynopsis = "pelmoxctl [--port DEVICE] diff FILE";
+inline constexpr std::string_view kCheckSynopsis = "pelmoxctl [--port DEVICE] check | check FILE";
 inline constexpr std::string_view kToneSynopsis =
     "pelmoxctl [--port DEVICE] tone 1200|2200|both [--for SECONDS] | tone stop";
 inline constexpr std::string_view kPortsSynopsis = "pelmoxctl ports";
@@ -125,6 +139,23 @@ inline constexpr std::string_view kPortHolder = "in-use-by";
 
 // pelmoxctl diff: one line a key whose values differ.
 inline constexpr std::string_view kDifference = "%1: tracker %2, file %3";
+
+// check, and write before its upload: one line per finding, its level, the setting with its
+// value, and what is wrong, what to use instead and why. A value the tracker cannot hold is an
+// error with the settings file's own words.
+inline constexpr std::string_view kFinding = "%1: %2 = %3: %4";
+inline constexpr std::string_view kNote = "note";
+inline constexpr std::string_view kWarning = "warning";
+inline constexpr std::string_view kError = "error";
+inline constexpr std::string_view kRefusedValue = "error: %1";
+// check FILE of a partial file: %1 the file, %2 the keys it lacks.
+inline constexpr std::string_view kCheckedAtDefaults =
+    "note: %1 does not give %2: checked at the tracker's defaults (a write of the file keeps the "
+    "tracker's own)";
+inline constexpr std::string_view kStrictRefused =
+    "what would be written has errors; nothing was sent (--strict)";
+// read --show-header: the beacon header, a comment that leaves the file a settings file.
+inline constexpr std::string_view kHeaderComment = "# Beacon: %1";
 
 // The window's text when a read brings no usable image.
 inline constexpr std::string_view kReadFailed = link_message::kImageReadFailed;

@@ -27,6 +27,7 @@ constexpr std::array kCommands{
     CommandForm{"read", Command::Read, CliText::kReadSynopsis, true, true, true, 0, 0},
     CommandForm{"write", Command::Write, CliText::kWriteSynopsis, true, false, true, 0, 1},
     CommandForm{"diff", Command::Diff, CliText::kDiffSynopsis, true, false, false, 1, 1},
+    CommandForm{"check", Command::Check, CliText::kCheckSynopsis, true, false, false, 0, 1},
     CommandForm{"tone", Command::Tone, CliText::kToneSynopsis, true, false, false, 1, 1},
     CommandForm{"ports", Command::Ports, CliText::kPortsSynopsis, false, false, false, 0, 0},
     CommandForm{"backups", Command::Backups, CliText::kBackupsSynopsis, false, false, false, 0, 0},
@@ -82,7 +83,11 @@ Invocation parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption toneFor("for", toQString(CliText::kForHelp),
                                      toQString(CliText::kSecondsValue));
     const QCommandLineOption noBackup("no-backup", toQString(CliText::kNoBackupHelp));
-    parser.addOptions({help, version, port, output, image, noBackup, toneFor});
+    const QCommandLineOption strict("strict", toQString(CliText::kStrictHelp));
+    const QCommandLineOption quiet({"q", "quiet"}, toQString(CliText::kQuietHelp));
+    const QCommandLineOption showHeader("show-header", toQString(CliText::kShowHeaderHelp));
+    parser.addOptions(
+        {help, version, port, output, image, noBackup, strict, quiet, showHeader, toneFor});
     parser.addPositionalArgument(toQString(CliText::kCommandArgument),
                                  toQString(CliText::kCommandArgumentHelp),
                                  toQString(CliText::kCommandArgumentSyntax));
@@ -121,7 +126,9 @@ Invocation parseCommandLine(const QStringList& arguments) {
     };
     if (misused(port, form->takesPort) || misused(output, form->takesOutput) ||
         misused(image, form->takesImage) || misused(toneFor, form->command == Command::Tone) ||
-        (parser.isSet(noBackup) && form->command != Command::Write) ||
+        ((parser.isSet(noBackup) || parser.isSet(strict) || parser.isSet(quiet)) &&
+         form->command != Command::Write) ||
+        (parser.isSet(showHeader) && form->command != Command::Read) ||
         words.size() < form->minArguments || words.size() > form->maxArguments) {
         return usageOf(*form);
     }
@@ -133,6 +140,9 @@ Invocation parseCommandLine(const QStringList& arguments) {
     invocation.output = parser.value(output);
     invocation.image = parser.value(image);
     invocation.backup = !parser.isSet(noBackup);
+    invocation.strict = parser.isSet(strict);
+    invocation.quiet = parser.isSet(quiet);
+    invocation.showHeader = parser.isSet(showHeader);
     switch (form->command) {
         case Command::Write:
             // A settings file or an image, never both, never neither.
@@ -143,6 +153,12 @@ Invocation parseCommandLine(const QStringList& arguments) {
             break;
         case Command::Diff:
             invocation.file = words.front();
+            break;
+        case Command::Check:
+            // A file is checked on its own: a port would go unused.
+            if (!words.isEmpty() && parser.isSet(port))
+                return usageOf(*form);
+            invocation.file = words.value(0);
             break;
         case Command::Tone:
             invocation.toneCode = toneCode(words.front());

@@ -6,15 +6,30 @@
 #include <QStringList>
 #include <optional>
 
-enum class Command { Help, ShowVersion, Version, Read, Write, Diff, Tone, Ports, Backups, Invalid };
+enum class Command {
+    Help,
+    ShowVersion,
+    Version,
+    Read,
+    Write,
+    Diff,
+    Check,
+    Tone,
+    Ports,
+    Backups,
+    Invalid
+};
 
 struct Invocation {
     Command command = Command::Invalid;
     std::optional<QString> port;  // --port, when given
     QString output;               // read --output
     QString image;                // read --image, write --image
-    QString file;                 // write FILE, diff FILE
+    QString file;                 // write FILE, diff FILE, check FILE
     bool backup = true;           // write: keep what the tracker held first (not --no-backup)
+    bool strict = false;          // write --strict: nothing sent when check finds an error
+    bool quiet = false;           // write --quiet: only what fails is told
+    bool showHeader = false;      // read --show-header: the beacon header as a comment too
     char toneCode = 0;            // tone: the code the tracker knows
     int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
     QString text;                 // the help text for Help, the usage error for Invalid

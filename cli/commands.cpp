@@ -23,6 +23,7 @@
 #include "port_selection.h"
 #include "progress_display.h"
 #include "qt_text.h"
+#include "settings_advice.h"
 #include "settings_file.h"
 #include "stderr_console.h"
 #include "stderr_presenter.h"
@@ -175,7 +176,9 @@ ExitStatus read(const Invocation& invocation) {
         imageOut.commit(QByteArrayView(image.data(), static_cast<qsizetype>(image.size())))) {
         return ExitStatus::BadInput;
     }
-    return outputStatus(settingsOut.commit(settingsText(record, versionLine(reply))));
+    std::string text = settingsText(record, versionLine(reply));
+    text.insert(text.find('\n') + 1, headerComment(invocation, image));
+    return outputStatus(settingsOut.commit(text));
 }
 
 // After a verified write: what the tracker now stores, in the settings file's form.
@@ -208,7 +211,7 @@ ExitStatus write(const Invocation& invocation) {
     CTrackerConfig record;
     ImageBuffer buffer{};
     const bool partial = !file->complete();
-    if (!partial && encodeForWrite(*file, record, buffer))
+    if (!partial && (encodeForWrite(*file, record, buffer) || refusedAsStrict(invocation, buffer)))
         return ExitStatus::BadInput;
 
     const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
@@ -238,23 +241,24 @@ ExitStatus write(const Invocation& invocation) {
             progress.advance();
             if (partial) {
                 record = held;
-                if (encodeForWrite(*file, record, buffer))
+                if (encodeForWrite(*file, record, buffer) || refusedAsStrict(invocation, buffer))
                     return ExitStatus::BadInput;
             }
             if (invocation.backup && keepBackup(heldImage, held, versionLine(reply)))
                 return ExitStatus::BadInput;
         }
+        warnBeforeUpload(invocation, written);
         failed = uninterrupted.run(link, written);
     }
     uninterrupted.endIfAsked();
     if (failed)
         return ExitStatus::DeviceFailed;
-    if (partial) {
+    if (partial && !invocation.quiet) {
         StderrConsole::printLine(
             toQString(CliText::kKeptKeys)
                 .arg(invocation.file, file->missingKeys().join(toQString(CliText::kKeySeparator))));
     }
-    return printStored(written, reply);
+    return invocation.quiet ? ExitStatus::Success : printStored(written, reply);
 }
 
 ExitStatus writeImage(const Invocation& invocation) {
@@ -266,6 +270,8 @@ ExitStatus writeImage(const Invocation& invocation) {
         reportProblem(toQString(CliText::kImageFileDamaged).arg(invocation.image));
         return ExitStatus::BadInput;
     }
+    if (refusedAsStrict(invocation, image))
+        return ExitStatus::BadInput;
     CTrackerLink link;
     const LinkFailureLines failureLines(link);
     if (selectPort(link, invocation.port))
@@ -295,12 +301,13 @@ ExitStatus writeImage(const Invocation& invocation) {
             if (keepBackup(heldImage, held, versionLine(reply)))
                 return ExitStatus::BadInput;
         }
+        warnBeforeUpload(invocation, image);
         failed = uninterrupted.run(link, image);
     }
     uninterrupted.endIfAsked();
     if (failed)
         return ExitStatus::DeviceFailed;
-    return printStored(image, reply);
+    return invocation.quiet ? ExitStatus::Success : printStored(image, reply);
 }
 
 // The tracker's settings against a file's, as a write of the file would store them: the same
@@ -342,6 +349,22 @@ ExitStatus diff(const Invocation& invocation) {
     if (differences.isEmpty())
         return ExitStatus::Success;
     return printLines(differences) ? ExitStatus::BadInput : ExitStatus::Differs;
+}
+
+// The tracker's settings against what the APRS network asks, or a file's (settings_advice.h).
+ExitStatus check(const Invocation& invocation) {
+    if (!invocation.file.isEmpty())
+        return checkFile(invocation.file);
+    CTrackerLink link;
+    const LinkFailureLines failureLines(link);
+    if (selectPort(link, invocation.port))
+        return ExitStatus::BadInput;
+    Reply reply{};
+    CTrackerConfig record;
+    ImageBytes image{};
+    if (findAndReadSettings(link, reply, record, image))
+        return ExitStatus::DeviceFailed;
+    return printAdvice(image);
 }
 
 // How a timed tone ended while the port was held: the exit status, or the line to print before
@@ -439,6 +462,8 @@ ExitStatus runCommand(const Invocation& invocation) {
             return tone(invocation);
         case Command::Diff:
             return diff(invocation);
+        case Command::Check:
+            return check(invocation);
         case Command::Ports:
             return outputStatus(printLines(portListing(systemPortDetails())));
         case Command::Backups:

@@ -6,5 +6,6 @@ enum class ExitStatus : int {
     DeviceFailed = 1,  // the port or the tracker failed
     BadInput = 2,      // the command line, a settings or image file, or an output file
     Differs = 3,       // diff: the tracker's settings and the file's differ
+    Warned = 3,        // check: warnings, but no errors (which are BadInput)
     ToneMayBeOn = 4,   // tone --for: no stop got through, the transmitter may still be keyed
 };

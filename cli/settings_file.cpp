@@ -231,7 +231,7 @@ bool take(const Setting& setting, const toml::node& node, const QString& at,
 
 }  // namespace
 
-std::optional<SettingsFile> SettingsFile::read(const QString& path) {
+std::optional<SettingsFile> SettingsFile::read(const QString& path, BadKey badKey) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reportProblem(q(Text::kCannotRead).arg(path, file.errorString()));
@@ -246,10 +246,12 @@ std::optional<SettingsFile> SettingsFile::read(const QString& path) {
         reportProblem(q(Text::kCannotRead).arg(path, file.errorString()));
         return std::nullopt;
     }
-    return parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), path);
+    return parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), path,
+                 badKey);
 }
 
-std::optional<SettingsFile> SettingsFile::parse(std::string_view text, const QString& name) {
+std::optional<SettingsFile> SettingsFile::parse(std::string_view text, const QString& name,
+                                                BadKey badKey) {
     toml::table table;
     // The library reports a malformed file by exception; it goes no further than here.
     try {
@@ -264,21 +266,24 @@ std::optional<SettingsFile> SettingsFile::parse(std::string_view text, const QSt
     for (const auto& [key, node] : table) {
         const QString at = where(name, node);
         const Setting* setting = settingNamed(key.str());
-        if (setting == nullptr) {
+        if (setting == nullptr)
             reportProblem(q(Text::kUnknownKey).arg(at, q(key.str()), allKeys()));
-            return std::nullopt;
+        if (setting == nullptr || take(*setting, node, at, file.values_)) {
+            if (badKey == BadKey::Refuses)
+                return std::nullopt;
+            continue;
         }
-        const auto index = static_cast<std::size_t>(setting - kSettings.data());
-        if (take(*setting, node, at, file.values_))
-            return std::nullopt;
-        file.where_[index] = at;
+        file.where_[static_cast<std::size_t>(setting - kSettings.data())] = at;
     }
     // What the file alone tells: its status text behind its own path, or behind none.
     if (file.given(kStatusTextIndex)) {
         CTrackerConfig alone;
         alone.setDigiPath({});
-        if (file.applyTo(alone))
-            return std::nullopt;
+        if (file.applyTo(alone)) {
+            if (badKey == BadKey::Refuses)
+                return std::nullopt;
+            file.where_[kStatusTextIndex].clear();
+        }
     }
     return file;
 }

@@ -17,13 +17,19 @@ class SettingsFile {
   public:
     static constexpr std::size_t kKeyCount = 9;
 
-    // Reads and checks a file. On a problem (the file cannot be read, is no TOML, has an unknown
-    // key, a value of the wrong type, a text or address the tracker cannot store, a number it
-    // cannot hold, a status text with no room behind the path) reports it, naming the file, the
-    // key and what is allowed, and returns nothing.
-    static std::optional<SettingsFile> read(const QString& path);
+    // What a key the file cannot give does to the reading (an unknown key, a value of the wrong
+    // type, a text or address the tracker cannot store, a number it cannot hold, a status text
+    // with no room behind the path): it ends it, or (for check) the key is left out and the
+    // reading goes on. Either way the problem is reported.
+    enum class BadKey { Refuses, IsLeftOut };
+
+    // Reads and checks a file. On a problem (the file cannot be read, is no TOML, or a bad key
+    // that refuses it) reports it, naming the file, the key and what is allowed, and returns
+    // nothing.
+    static std::optional<SettingsFile> read(const QString& path, BadKey badKey = BadKey::Refuses);
     // The same for text already read; name stands for the file in messages.
-    static std::optional<SettingsFile> parse(std::string_view text, const QString& name);
+    static std::optional<SettingsFile> parse(std::string_view text, const QString& name,
+                                             BadKey badKey = BadKey::Refuses);
 
     bool complete() const;
     // The keys the file lacks, in the order a full file has them.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
 #include "cli_messages.h"
 #include "qt_text.h"
@@ -70,7 +71,27 @@ void showStatus(const QString& text) {
 
 }  // namespace StderrConsole
 
+namespace {
+
+thread_local ProblemCapture* capture = nullptr;
+
+}  // namespace
+
 bool reportProblem(const QString& text) {
-    StderrConsole::printLine(text);
+    if (capture != nullptr) {
+        capture->problems_ << text;
+    } else {
+        StderrConsole::printLine(text);
+    }
     return true;
+}
+
+ProblemCapture::ProblemCapture() : outer_(std::exchange(capture, this)) {}
+
+ProblemCapture::~ProblemCapture() {
+    capture = outer_;
+}
+
+QStringList ProblemCapture::take() {
+    return std::exchange(problems_, {});
 }

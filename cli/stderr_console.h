@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace StderrConsole {
 
@@ -20,3 +21,21 @@ void showStatus(const QString& text);
 
 // Prints the problem as one line and returns the failure mark (true), like errorBox.
 bool reportProblem(const QString& text);
+
+// While one lives, the problems reported on its thread are kept in it instead of printed, for a
+// command that tells them in its own form (check, as errors among its findings).
+class ProblemCapture {
+  public:
+    ProblemCapture();
+    ~ProblemCapture();
+    ProblemCapture(const ProblemCapture&) = delete;
+    ProblemCapture& operator=(const ProblemCapture&) = delete;
+
+    // The problems so far, and none kept after.
+    QStringList take();
+
+  private:
+    friend bool reportProblem(const QString& text);
+    QStringList problems_;
+    ProblemCapture* outer_;
+};

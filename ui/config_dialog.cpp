@@ -21,6 +21,7 @@
 #include "command_bytes.h"
 #include "config_image.h"
 #include "control_ids.h"
+#include "field_advice.h"
 #include "field_validators.h"
 #include "form_text.h"
 #include "message_box.h"
@@ -149,6 +150,7 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     setWindowIcon(applicationIcon());
     addAboutToSystemMenu();
     setUpFields();
+    applyFieldAdvice(this);
     connectCommands();
 
     // Opening: the first port of the list, and the record's defaults in the fields.

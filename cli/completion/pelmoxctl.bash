@@ -59,12 +59,12 @@ _pelmoxctl() {
     case $command in
         '')
             options+=" --port --output --image"
-            [[ $cur == -* ]] || options="version read write diff tone ports backups"
+            [[ $cur == -* ]] || options="version read write diff check tone ports backups"
             ;;
-        version | diff) options+=" --port" ;;
+        version | diff | check) options+=" --port" ;;
         tone) options+=" --port --for" ;;
-        read) options+=" --port --output --image" ;;
-        write) options+=" --port --image --no-backup" ;;
+        read) options+=" --port --output --image --show-header" ;;
+        write) options+=" --port --image --no-backup --strict --quiet" ;;
     esac
     if [[ $cur == -* || -z $command ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
@@ -72,7 +72,7 @@ _pelmoxctl() {
     fi
     case $command in
         tone) ((i == COMP_CWORD - 1)) && COMPREPLY=($(compgen -W "1200 2200 both stop" -- "$cur")) ;;
-        write | diff) _pelmoxctl_files "$cur" ;;
+        write | diff | check) _pelmoxctl_files "$cur" ;;
     esac
 }
 

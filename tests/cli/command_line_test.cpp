@@ -17,6 +17,9 @@ struct Expected {
     char toneCode = 0;
     int toneSeconds = 0;
     bool backup = true;
+    bool strict = false;
+    bool quiet = false;
+    bool showHeader = false;
 };
 
 TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
@@ -40,6 +43,17 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         {{"write", "--image", "a", "--image", "b"}, {Command::Invalid}},
         {{"--no-backup", "write", "--image", "b"}, {Command::Write, {}, "b", {}, {}, 0, 0, false}},
         {{"read", "--no-backup"}, {Command::Invalid}},
+        {{"write", "-q", "--strict", "a"},
+         {.command = Command::Write, .file = "a", .strict = true, .quiet = true}},
+        {{"read", "--show-header"}, {.command = Command::Read, .showHeader = true}},
+        {{"read", "--strict"}, {Command::Invalid}},
+        {{"write", "--show-header", "a"}, {Command::Invalid}},
+        {{"check"}, {Command::Check}},
+        {{"-p", "a", "check"}, {Command::Check, {}, {}, {}, "a"}},
+        {{"check", "a"}, {Command::Check, "a"}},
+        {{"-p", "a", "check", "a"}, {Command::Invalid}},
+        {{"check", "a", "b"}, {Command::Invalid}},
+        {{"check", "--quiet"}, {Command::Invalid}},
         {{"diff", "a"}, {Command::Diff, "a"}},
         {{"diff"}, {Command::Invalid}},
         {{"diff", "a", "b"}, {Command::Invalid}},
@@ -85,6 +99,9 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         EXPECT_EQ(got.toneCode, c.expected.toneCode) << what;
         EXPECT_EQ(got.toneSeconds, c.expected.toneSeconds) << what;
         EXPECT_EQ(got.backup, c.expected.backup) << what;
+        EXPECT_EQ(got.strict, c.expected.strict) << what;
+        EXPECT_EQ(got.quiet, c.expected.quiet) << what;
+        EXPECT_EQ(got.showHeader, c.expected.showHeader) << what;
     }
 }
 

@@ -43,7 +43,7 @@ expect() {
 [[ $(complete -p pelmoxctl) == 'complete -F _pelmoxctl pelmoxctl' ]] ||
     { echo "pelmoxctl is not completed by _pelmoxctl" >&2; failures=$((failures + 1)); }
 
-expect 'pelmoxctl ' 'backups diff ports read tone version write'
+expect 'pelmoxctl ' 'backups check diff ports read tone version write'
 expect 'pelmoxctl d' 'diff'
 expect 'pelmoxctl --' '--help --image --output --port --version'
 expect 'pelmoxctl tone ' '1200 2200 both stop'
@@ -56,10 +56,11 @@ expect 'pelmoxctl --port ' \
 expect "pelmoxctl --port $dir/ttyU" "$dir/ttyUSB0 $dir/ttyUSB1"
 expect "pelmoxctl --port = $dir/ttyS" "$dir/ttyS0"
 expect "pelmoxctl --port $dir/pts/" "$dir/pts/4"
-expect 'pelmoxctl -p /dev/ttyUSB0 read --' '--help --image --output --port --version'
+expect 'pelmoxctl -p /dev/ttyUSB0 read --' '--help --image --output --port --show-header --version'
 expect 'pelmoxctl read --output ' 'backup.img pts ttyUSB0 wx.toml'
 expect 'pelmoxctl write ' 'backup.img pts ttyUSB0 wx.toml'
-expect 'pelmoxctl write --' '--help --image --no-backup --port --version'
+expect 'pelmoxctl write --' '--help --image --no-backup --port --quiet --strict --version'
+expect 'pelmoxctl check w' 'wx.toml'
 expect 'pelmoxctl backups ' ''
 expect 'pelmoxctl diff w' 'wx.toml'
 expect 'pelmoxctl ports ' ''

@@ -78,6 +78,16 @@ struct Outcome {
     QString err;
 };
 
+// Standard error without the errors and warnings that a write prints on what it is about to send,
+// for the tests of what else it says (WriteWarnsBeforeItsUploadAndStrictSendsNothing tests them).
+QString withoutAdvice(const QString& err) {
+    QStringList lines = err.split('\n');
+    lines.removeIf([](const QString& line) {
+        return line.startsWith("pelmoxctl: error: ") || line.startsWith("pelmoxctl: warning: ");
+    });
+    return lines.join('\n');
+}
+
 // Runs pelmoxctl with PELMOX_PORT set to port, or unset when port is empty; as another user
 // when asked, ending with kNoOtherUser when it cannot be or that user may not run it.
 Outcome pelmoxctl(const QStringList& arguments, const QString& port = {}, bool otherUser = false) {
@@ -376,6 +386,8 @@ TEST_F(PelmoxctlTest, BadInputIsRefusedBeforeAnythingIsSent) {
         {{"write"}, "usage: pelmoxctl [--port DEVICE] write"},
         {{"diff", file("typo2.toml", "callsing = \"N0CALL\"\n")}, "typo2.toml:1: unknown key"},
         {{"diff"}, "usage: pelmoxctl [--port DEVICE] diff FILE"},
+        // A file is checked on its own; a port given with it is a mistake.
+        {{"check", file("empty.toml", "")}, "usage: pelmoxctl [--port DEVICE] check"},
         {{}, "no command given"},
     };
     for (const auto& c : cases) {
@@ -451,7 +463,7 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     const Outcome unverified =
         run({"write", "--no-backup", "--image", file("image.bin", defaultImageBytes())});
     EXPECT_EQ(unverified.status, kDeviceFailed);
-    EXPECT_EQ(unverified.err, "pelmoxctl: Write Failed (code 128 127)\n");
+    EXPECT_EQ(withoutAdvice(unverified.err), "pelmoxctl: Write Failed (code 128 127)\n");
     EXPECT_EQ(unverified.out, "");
 }
 
@@ -650,7 +662,7 @@ TEST_F(PelmoxctlTest, SignalDuringAWriteEndsTheProgramOnlyAfterTheCheck) {
         expectEndedBy(*writing, SIGTERM);
         EXPECT_EQ(tracker.image(), kDefaultImage);
         EXPECT_EQ(tracker.commandCount(), before + 5);  // and the download that checks it
-        EXPECT_EQ(writing->readAllStandardError(),
+        EXPECT_EQ(withoutAdvice(writing->readAllStandardError()),
                   "pelmoxctl: finished the write and its check before stopping, as asked\n");
         EXPECT_EQ(writing->readAllStandardOutput(), "");
     }
@@ -659,13 +671,16 @@ TEST_F(PelmoxctlTest, SignalDuringAWriteEndsTheProgramOnlyAfterTheCheck) {
 // Every command that talks to the tracker, with the files it needs.
 QList<QStringList> deviceCommands(const QString& full, const QString& partial,
                                   const QString& image) {
-    return {{"version"},
-            {"read"},
-            {"write", full},
-            {"write", partial},
-            {"write", "--image", image},
-            {"diff", full},
-            {"tone", "both"}};
+    return {
+        {"version"},
+        {"read"},
+        {"write", full},
+        {"write", partial},
+        {"write", "--image", image},
+        {"diff", full},
+        {"check"},
+        {"tone", "both"},
+    };
 }
 
 // The port: missing, or held by this test program by flock() or by a UUCP lock file naming it.
@@ -738,7 +753,7 @@ TEST(VanishedTrackerTest, OneLineNamesTheDeviceAndWhy) {
         const QString device = QString::fromStdString(tracker.devicePath());
         const Outcome vanished = pelmoxctl(QStringList{"--port", device} + c.arguments);
         EXPECT_EQ(vanished.status, kDeviceFailed) << c.failed;
-        EXPECT_EQ(vanished.err,
+        EXPECT_EQ(withoutAdvice(vanished.err),
                   "pelmoxctl: " + device + ": " + c.failed + ": the device is gone (unplugged?)\n");
         EXPECT_EQ(vanished.out, "");
     }
@@ -818,6 +833,7 @@ TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
         {{"version"}, Fault::Silent, "Pelmox Not Found"},
         {{"tone", "both"}, Fault::Silent, "Pelmox Not Found"},
         {{"read"}, Fault::DifferingDownloads, "Read Failed"},
+        {{"check"}, Fault::Silent, "Pelmox Not Found"},
         {{"diff", file("full.toml", kDefaultSettings)}, Fault::DifferingDownloads, "Read Failed"},
         {{"write", file("call.toml", "callsign = \"N0CALL\"\n")},
          Fault::DifferingDownloads,
@@ -836,7 +852,7 @@ TEST_F(PelmoxctlTest, EachCommandExitsWithOneWhenTheTrackerFails) {
         tracker.setFault(c.fault);
         const Outcome failed = run(c.arguments);
         EXPECT_EQ(failed.status, kDeviceFailed) << c.arguments.join(' ').toStdString();
-        EXPECT_EQ(failed.err, "pelmoxctl: " + c.message + "\n")
+        EXPECT_EQ(withoutAdvice(failed.err), "pelmoxctl: " + c.message + "\n")
             << c.arguments.join(' ').toStdString();
         EXPECT_EQ(failed.out, "");
     }
@@ -865,6 +881,107 @@ TEST_F(PelmoxctlTest, DiffComparesTheFilesKeysAsAWriteWouldStoreThem) {
               "keyup_delay_ms: tracker 7, file 253\n");
     EXPECT_EQ(tracker.image(), encoded(kOwnSettings));
     EXPECT_EQ(tracker.commandCount(), 6u);  // each: identify, and two downloads
+}
+
+// A fixed weather station as the APRS network asks for it; the tracker's other defaults are.
+constexpr const char* kGoodStation =
+    "callsign = \"DL1ABC-13\"\ndigi_path = \"WIDE2-1\"\ntransmit_interval_s = 600\n"
+    "keyup_delay_ms = 300\n";
+
+QStringList linesStartingWith(const QString& text, const QString& start) {
+    return text.split('\n').filter(QRegularExpression("^" + QRegularExpression::escape(start)));
+}
+
+// check prints the header the tracker sends, then a line per finding, and its exit status tells
+// the worst: 2 errors, 3 warnings, 0 notes alone. A file is checked without the tracker, a value
+// it cannot hold among the errors; the tracker is only read.
+TEST_F(PelmoxctlTest, CheckShowsTheHeaderAndExitsByTheWorstFinding) {
+    const Outcome defaults = run({"check"});
+    EXPECT_EQ(defaults.status, kBadInput) << defaults.err.toStdString();
+    EXPECT_TRUE(defaults.out.startsWith("NOCALL>APZQ17,WIDE3-3:PelmoxII\n"))
+        << defaults.out.toStdString();
+    EXPECT_EQ(linesStartingWith(defaults.out, "error: ").join('\n'),
+              "error: callsign = \"NOCALL\": not a call sign: every transmission must carry the "
+              "operator's own call sign; enter yours, for a weather station with -13 (such as "
+              "DL1ABC-13)");
+    const QStringList warnings = linesStartingWith(defaults.out, "warning: ");
+    ASSERT_EQ(warnings.size(), 2) << defaults.out.toStdString();
+    EXPECT_TRUE(warnings[0].startsWith("warning: digi_path = \"WIDE3-3\": WIDE3-3 asks"));
+    EXPECT_TRUE(warnings[1].startsWith("warning: transmit_interval_s = 60: "));
+    EXPECT_TRUE(warnings[1].endsWith("for this path (3 hops) use 1800 s"));
+    EXPECT_EQ(tracker.commandCount(), 3u);  // identify and two downloads
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+
+    const QString name = path("good.toml");
+    const struct {
+        QByteArray contents;
+        int status;
+        const char* header;
+        QString line;  // one line it prints
+    } files[] = {
+        {kGoodStation, kDone, "DL1ABC-13>APZQ17,WIDE2-1:PelmoxII", "note: " + name + " does not"},
+        {QByteArray(kGoodStation).replace("WIDE2-1", "WIDE2-2"), kDone, "", "note: transmit"},
+        {QByteArray(kGoodStation).replace("600", "299"), kDiffers, "", "warning: transmit"},
+        {QByteArray(kGoodStation) + "calibration = 256\nstation = 0\n", kBadInput,
+         "DL1ABC-13>APZQ17,WIDE2-1:PelmoxII", "error: " + name + ":5: calibration = 256 is out"},
+        {QByteArray(kGoodStation) + "station = 0\n", kBadInput, "", "error: station = 0: "},
+    };
+    for (const auto& f : files) {
+        const Outcome checked = pelmoxctl({"check", file("good.toml", f.contents)});
+        EXPECT_EQ(checked.status, f.status) << checked.out.toStdString();
+        EXPECT_TRUE(checked.out.startsWith(f.header)) << checked.out.toStdString();
+        EXPECT_EQ(linesStartingWith(checked.out, f.line).size(), 1) << checked.out.toStdString();
+    }
+    EXPECT_EQ(tracker.commandCount(), 3u);
+
+    const Outcome read = run({"read", "--show-header"});
+    EXPECT_EQ(read.status, kDone);
+    EXPECT_TRUE(
+        read.out.startsWith("# Tracker version: Pelmox II v1.23 WX\n"
+                            "# Beacon: NOCALL>APZQ17,WIDE3-3:PelmoxII\ncallsign = "))
+        << read.out.toStdString();
+}
+
+// write prints check's errors and warnings on what it sends, and sends; --strict sends nothing
+// when there is an error (a complete file or an image before the tracker is asked, a partial file
+// once the tracker's own settings are under it), and --quiet prints nothing but failures.
+TEST_F(PelmoxctlTest, WriteWarnsBeforeItsUploadAndStrictSendsNothing) {
+    const Image own = encoded(kOwnSettings);
+    tracker.setImage(own);
+    for (const QStringList& write : wholeWrites()) {
+        const Outcome refused = run(QStringList{"--strict"} + write);
+        EXPECT_EQ(refused.status, kBadInput) << write.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.startsWith("pelmoxctl: error: callsign = \"NOCALL\": "));
+        EXPECT_TRUE(refused.err.endsWith(
+            "pelmoxctl: what would be written has errors; nothing was sent (--strict)\n"));
+        EXPECT_EQ(linesStartingWith(refused.err, "pelmoxctl: warning: ").size(), 2);
+        EXPECT_EQ(tracker.commandCount(), 0u);
+    }
+    const Outcome partial =
+        run({"write", "--strict", file("call.toml", "callsign = \"N0CALL\"\n")});
+    EXPECT_EQ(partial.status, kBadInput);
+    EXPECT_TRUE(partial.err.startsWith("pelmoxctl: error: callsign = \"N0CALL\""));
+    EXPECT_EQ(tracker.commandCount(), 3u);  // identify and two downloads, no upload
+    EXPECT_EQ(tracker.image(), own);
+
+    const Outcome warned = run({"write", "--no-backup", path("full.toml")});
+    EXPECT_EQ(warned.status, kDone);
+    EXPECT_EQ(linesStartingWith(warned.err, "pelmoxctl: error: callsign").size(), 1);
+    EXPECT_EQ(linesStartingWith(warned.err, "pelmoxctl: warning: ").size(), 2);
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+
+    tracker.setImage(own);
+    const Outcome quiet = run({"write", "--quiet", path("full.toml")});
+    EXPECT_EQ(quiet.status, kDone);
+    EXPECT_EQ(quiet.err + quiet.out, "");
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+
+    const Outcome good = run({"write", "--strict", file("good.toml", kGoodStation)});
+    EXPECT_EQ(good.status, kDone) << good.err.toStdString();
+    EXPECT_EQ(good.err,
+              "pelmoxctl: kept the tracker's own status_text, status_every, station, "
+              "quiet_time_ms, calibration (not in " +
+                  path("good.toml") + ")\n");
 }
 
 // A stop asked for while the tracker is still being looked for (here at 9600 baud, which this

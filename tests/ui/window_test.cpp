@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <array>
 #include <limits>
@@ -152,6 +153,22 @@ TEST_F(WindowTest, ModeButtonsAnnounceThemselvesAsRadioButtons) {
     peet->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(accessible(IDC_MODE_PEET)->state().checked);
     EXPECT_FALSE(accessible(IDC_MODE_WX200)->state().checked);
+}
+
+// Each field names the values a fixed weather station uses in its tooltip, which is also the
+// description the accessibility bus gives screen readers.
+TEST_F(WindowTest, EachFieldAdvisesInItsTooltipWhichScreenReadersGetAsItsDescription) {
+    for (const ControlId id : {IDC_CALLSIGN, IDC_DIGIPATH, IDC_STATUS_TEXT, IDC_STATUS_EVERY,
+                               IDC_TXD, IDC_TX_INTERVAL, IDC_QUIET_TIME, IDC_CALIBRATION}) {
+        QWidget* widget = control<QWidget>(id);
+        EXPECT_TRUE(widget->toolTip().contains(QRegularExpression("[0-9]"))) << controlName(id);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip()) << controlName(id);
+    }
+    EXPECT_EQ(control<QWidget>(IDC_DIGIPATH)->toolTip(),
+              "Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 "
+              "is refused by most digipeaters.");
 }
 
 TEST_F(WindowTest, PortListFollowsTheSystemEachTimeItOpensAndKeepsTheChoice) {
