@@ -1,6 +1,7 @@
 #include "user_language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
@@ -90,7 +91,9 @@ QString install(const QStringList& languages, const QStringList& folders) {
             QCoreApplication::installTranslator(installed().qts.get());
         installed().ours = std::move(ours);
         QCoreApplication::installTranslator(installed().ours.get());
-        return installed().ours->language();
+        // The language of the file found: "de" for a "de_DE" that fell back to it.
+        const QString file = QFileInfo(installed().ours->filePath()).completeBaseName();
+        return file.mid(qsizetype(sizeof kTranslationPrefix) - 1);
     }
     return {};
 }
