@@ -362,7 +362,7 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     </message>
     <message>
         <source>Send ever&amp;y:</source>
-        <translation>送信間隔(&amp;Y):</translation>
+        <translation>ステータス送信(&amp;Y):</translation>
     </message>
     <message>
         <source>Send status every, transmissions</source>
