@@ -7,7 +7,8 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
-ACCENTED = str.maketrans("aceinousyACEINOUSY", "\u00e1\u00e7\u00e9\u00ee\u00f1\u00f6\u00fb\u0161\u00fd"
+ACCENTED = str.maketrans("aceinousyACEINOUSY",
+                         "\u00e1\u00e7\u00e9\u00ee\u00f1\u00f6\u00fb\u0161\u00fd"
                          "\u00c1\u00c7\u00c9\u00ce\u00d1\u00d6\u00db\u0160\u00dd")
 KEEP = re.compile(r"(%zu|%d|%[1-9]|&.|\n)")
 OPEN, CLOSE = "\u27e6", "\u27e7"
