@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "link_messages.h"
+#include "translatable.h"
 
 namespace CliText {
 
@@ -14,7 +15,8 @@ inline constexpr std::string_view kProgramName = "pelmoxctl";
 inline constexpr std::string_view kLinePrefix = "pelmoxctl: ";
 
 // %1 is the longest --for, in seconds; %2 the window's limit for a tone, in minutes.
-inline constexpr std::string_view kDescription =
+inline constexpr std::string_view kDescription = PELMOX_TR(
+    "CliText",
     "Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.\n"
     "\n"
     "Commands:\n"
@@ -56,25 +58,30 @@ inline constexpr std::string_view kDescription =
     "warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).\n"
     "\n"
     "A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS\n"
-    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.";
+    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.");
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
-    "version, read, write, diff, check, tone, ports or backups.";
+    PELMOX_TR("CliText", "version, read, write, diff, check, tone, ports or backups.");
 inline constexpr std::string_view kCommandArgumentSyntax = "<command> [args]";
-inline constexpr std::string_view kHelpHelp = "Show this help.";
-inline constexpr std::string_view kVersionHelp = "Show the program's version.";
-inline constexpr std::string_view kPortHelp = "The serial port of the tracker.";
-inline constexpr std::string_view kOutputHelp = "read: save the settings to FILE.";
-inline constexpr std::string_view kImageHelp = "read: also save the image; write: store it.";
+inline constexpr std::string_view kHelpHelp = PELMOX_TR("CliText", "Show this help.");
+inline constexpr std::string_view kVersionHelp =
+    PELMOX_TR("CliText", "Show the program's version.");
+inline constexpr std::string_view kPortHelp =
+    PELMOX_TR("CliText", "The serial port of the tracker.");
+inline constexpr std::string_view kOutputHelp =
+    PELMOX_TR("CliText", "read: save the settings to FILE.");
+inline constexpr std::string_view kImageHelp =
+    PELMOX_TR("CliText", "read: also save the image; write: store it.");
 inline constexpr std::string_view kNoBackupHelp =
-    "write: send without keeping a backup of what the tracker held.";
+    PELMOX_TR("CliText", "write: send without keeping a backup of what the tracker held.");
 inline constexpr std::string_view kStrictHelp =
-    "write: send nothing when check finds an error in it.";
-inline constexpr std::string_view kQuietHelp =
-    "write: print only what fails, not check's warnings or the settings stored.";
+    PELMOX_TR("CliText", "write: send nothing when check finds an error in it.");
+inline constexpr std::string_view kQuietHelp = PELMOX_TR(
+    "CliText", "write: print only what fails, not check's warnings or the settings stored.");
 inline constexpr std::string_view kShowHeaderHelp =
-    "read: add the beacon header the tracker sends, as a comment.";
-inline constexpr std::string_view kForHelp = "tone: keep the tone on SECONDS, then stop it.";
+    PELMOX_TR("CliText", "read: add the beacon header the tracker sends, as a comment.");
+inline constexpr std::string_view kForHelp =
+    PELMOX_TR("CliText", "tone: keep the tone on SECONDS, then stop it.");
 inline constexpr std::string_view kDeviceValue = "DEVICE";
 inline constexpr std::string_view kFileValue = "FILE";
 inline constexpr std::string_view kSecondsValue = "SECONDS";
@@ -92,19 +99,24 @@ inline constexpr std::string_view kToneSynopsis =
 inline constexpr std::string_view kPortsSynopsis = "pelmoxctl ports";
 inline constexpr std::string_view kBackupsSynopsis = "pelmoxctl backups";
 
-inline constexpr std::string_view kNoCommand = "no command given";
-inline constexpr std::string_view kUnknownCommand = "unknown command '%1'";
-inline constexpr std::string_view kUsage = "usage: %1";
-inline constexpr std::string_view kTryHelp = "Try 'pelmoxctl --help' for more.";
+inline constexpr std::string_view kNoCommand = PELMOX_TR("CliText", "no command given");
+inline constexpr std::string_view kUnknownCommand = PELMOX_TR("CliText", "unknown command '%1'");
+inline constexpr std::string_view kUsage = PELMOX_TR("CliText", "usage: %1");
+inline constexpr std::string_view kTryHelp =
+    PELMOX_TR("CliText", "Try 'pelmoxctl --help' for more.");
 // tone --for: whole seconds from 1 to the most, given as %2.
-inline constexpr std::string_view kBadSeconds = "--for takes whole seconds from 1 to %2, not '%1'";
+inline constexpr std::string_view kBadSeconds =
+    PELMOX_TR("CliText", "--for takes whole seconds from 1 to %2, not '%1'");
 
 // Without --port and PELMOX_PORT.
 inline constexpr std::string_view kPortVariable = "PELMOX_PORT";
-inline constexpr std::string_view kNoPort =
-    "no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)";
-inline constexpr std::string_view kSystemPorts = "the system's serial ports: %1";
-inline constexpr std::string_view kNoSystemPorts = "the system reports no serial ports";
+inline constexpr std::string_view kNoPort = PELMOX_TR(
+    "CliText",
+    "no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)");
+inline constexpr std::string_view kSystemPorts =
+    PELMOX_TR("CliText", "the system's serial ports: %1");
+inline constexpr std::string_view kNoSystemPorts =
+    PELMOX_TR("CliText", "the system reports no serial ports");
 inline constexpr std::string_view kPortSeparator = ", ";
 
 // A port the link could not have, or lost: the device, the window's text, then why (when the
@@ -112,19 +124,20 @@ inline constexpr std::string_view kPortSeparator = ", ";
 inline constexpr std::string_view kPortFailure = "%1: %2: %3";
 inline constexpr std::string_view kPortFailureWithoutReason = "%1: %2";
 inline constexpr std::string_view kNoSuchDevice =
-    "no such device (not plugged in, or a wrong name?)";
-inline constexpr std::string_view kNoHardware = "no serial port behind %1";
-inline constexpr std::string_view kNotSerialPort = "%1 is not a serial port";
-inline constexpr std::string_view kDeviceGone = "the device is gone (unplugged?)";
-inline constexpr std::string_view kInUseBy = "in use by %1";
+    PELMOX_TR("CliText", "no such device (not plugged in, or a wrong name?)");
+inline constexpr std::string_view kNoHardware = PELMOX_TR("CliText", "no serial port behind %1");
+inline constexpr std::string_view kNotSerialPort = PELMOX_TR("CliText", "%1 is not a serial port");
+inline constexpr std::string_view kDeviceGone =
+    PELMOX_TR("CliText", "the device is gone (unplugged?)");
+inline constexpr std::string_view kInUseBy = PELMOX_TR("CliText", "in use by %1");
 // A hold that does not say whose it is (an exclusive open), with the system's words.
-inline constexpr std::string_view kInUseSaying = "in use by %1 (%2)";
+inline constexpr std::string_view kInUseSaying = PELMOX_TR("CliText", "in use by %1 (%2)");
 inline constexpr std::string_view kNamedHolder = "%1 (pid %2)";
 inline constexpr std::string_view kUnnamedHolder = "process %1";
 inline constexpr std::string_view kUnknownHolder = "another program";
 // After the system's "Permission denied", when the device's group may open it.
 inline constexpr std::string_view kJoinGroup =
-    "%1 (add your user to the %2 group, then log in again)";
+    PELMOX_TR("CliText", "%1 (add your user to the %2 group, then log in again)");
 
 // pelmoxctl ports: the name, then what is known, each as key="value" (text in double quotes,
 // with \" and \\ inside it) or key=value (numbers and ids).
@@ -138,7 +151,7 @@ inline constexpr std::string_view kPortStablePath = "by-id";
 inline constexpr std::string_view kPortHolder = "in-use-by";
 
 // pelmoxctl diff: one line a key whose values differ.
-inline constexpr std::string_view kDifference = "%1: tracker %2, file %3";
+inline constexpr std::string_view kDifference = PELMOX_TR("CliText", "%1: tracker %2, file %3");
 
 // check, and write before its upload: one line per finding, its level, the setting with its
 // value, and what is wrong, what to use instead and why. A value the tracker cannot hold is an
@@ -160,48 +173,55 @@ inline constexpr std::string_view kHeaderComment = "# Beacon: %1";
 // The window's text when a read brings no usable image.
 inline constexpr std::string_view kReadFailed = link_message::kImageReadFailed;
 // A partial settings file: the file, then the keys it lacks.
-inline constexpr std::string_view kKeptKeys = "kept the tracker's own %2 (not in %1)";
+inline constexpr std::string_view kKeptKeys =
+    PELMOX_TR("CliText", "kept the tracker's own %2 (not in %1)");
 inline constexpr std::string_view kKeySeparator = ", ";
 
 inline constexpr std::string_view kImageFileSize =
-    "%1: an image file holds exactly 128 bytes, this one has %2";
+    PELMOX_TR("CliText", "%1: an image file holds exactly 128 bytes, this one has %2");
 inline constexpr std::string_view kImageFileDamaged =
-    "%1: not a configuration image the tracker can use; nothing was sent";
-inline constexpr std::string_view kCannotRead = "%1: cannot read it: %2";
-inline constexpr std::string_view kCannotWrite = "%1: cannot write it: %2";
-inline constexpr std::string_view kStandardOutput = "standard output";
+    PELMOX_TR("CliText", "%1: not a configuration image the tracker can use; nothing was sent");
+inline constexpr std::string_view kCannotRead = PELMOX_TR("CliText", "%1: cannot read it: %2");
+inline constexpr std::string_view kCannotWrite = PELMOX_TR("CliText", "%1: cannot write it: %2");
+inline constexpr std::string_view kStandardOutput = PELMOX_TR("CliText", "standard output");
 
 // A tone started without --for, and the status line while one with it is on. A stop asked for
 // (Ctrl+C, a signal) ends it early.
 inline constexpr std::string_view kToneStaysOn =
-    "the tone stays on until 'pelmoxctl tone stop' (or use --for SECONDS)";
-inline constexpr std::string_view kToneCountdown = "Tone on, %1 s left (Ctrl+C stops it)";
-inline constexpr std::string_view kToneStoppedEarly = "stopped the tone early, as asked";
+    PELMOX_TR("CliText", "the tone stays on until 'pelmoxctl tone stop' (or use --for SECONDS)");
+inline constexpr std::string_view kToneCountdown =
+    PELMOX_TR("CliText", "Tone on, %1 s left (Ctrl+C stops it)");
+inline constexpr std::string_view kToneStoppedEarly =
+    PELMOX_TR("CliText", "stopped the tone early, as asked");
 // A stop asked for while the tracker was still being looked for: no tone was sent.
-inline constexpr std::string_view kToneNotStarted = "stopped before the tone was started, as asked";
+inline constexpr std::string_view kToneNotStarted =
+    PELMOX_TR("CliText", "stopped before the tone was started, as asked");
 // The last line when no stop got through: the device, as given.
-inline constexpr std::string_view kToneMayBeOn =
+inline constexpr std::string_view kToneMayBeOn = PELMOX_TR(
+    "CliText",
     "the tracker on %1 may still be transmitting: stop it with 'pelmoxctl --port %1 tone stop' "
-    "or by switching the tracker off";
+    "or by switching the tracker off");
 
 // A stop asked for during a write waits for the write and its check to end, so the tracker is not
 // left with part of an image; then the program ends as asked.
 inline constexpr std::string_view kWriteFinishedFirst =
-    "finished the write and its check before stopping, as asked";
+    PELMOX_TR("CliText", "finished the write and its check before stopping, as asked");
 
 // The backup a write keeps first: the folder, then why it could not be saved.
-inline constexpr std::string_view kBackupFailed =
-    "cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)";
+inline constexpr std::string_view kBackupFailed = PELMOX_TR(
+    "CliText", "cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)");
 // The read a backup needs failed (its own message came first): the way past it.
 inline constexpr std::string_view kBackupReadFailed =
-    "the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)";
+    PELMOX_TR("CliText",
+              "the tracker could not be read for a backup; nothing was sent (--no-backup writes "
+              "without one)");
 // pelmoxctl backups: time, callsign, image file; and the line when there are none.
 inline constexpr std::string_view kBackupLine = "%1  %2  %3";
-inline constexpr std::string_view kNoBackups = "no backups in %1 yet";
+inline constexpr std::string_view kNoBackups = PELMOX_TR("CliText", "no backups in %1 yet");
 
 // The steps of the progress line.
-inline constexpr std::string_view kFindingTracker = "Finding the tracker";
-inline constexpr std::string_view kReadingSettings = "Reading its settings";
-inline constexpr std::string_view kWritingSettings = "Writing and checking";
+inline constexpr std::string_view kFindingTracker = PELMOX_TR("CliText", "Finding the tracker");
+inline constexpr std::string_view kReadingSettings = PELMOX_TR("CliText", "Reading its settings");
+inline constexpr std::string_view kWritingSettings = PELMOX_TR("CliText", "Writing and checking");
 
 }  // namespace CliText

@@ -69,7 +69,7 @@ QString portFailureReason(const PortFailure& failure) {
 
 QString portFailureLine(const PortFailure& failure, std::string_view boxText) {
     const QString device = QString::fromStdString(failure.device);
-    const QString box = QString::fromLatin1(boxText.data(), static_cast<qsizetype>(boxText.size()));
+    const QString box = translatedBoxText(boxText);
     const QString reason = portFailureReason(failure);
     if (reason.isEmpty())
         return toQString(CliText::kPortFailureWithoutReason).arg(device, box);

@@ -5,22 +5,19 @@
 #include "port_report.h"
 #include "stderr_console.h"
 #include "tracker_link.h"
+#include "translated_text.h"
 
 namespace {
 
 constexpr std::string_view kCaptionSeparator = ": ";
 
-QString fromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Box texts are Latin-1. A line break in one (as at the end of "Bad EE Size %d\n") would split
 // the message, so it becomes a blank.
 QString boxLine(BoxKind kind, std::string_view text, std::string_view caption) {
-    QString line = fromLatin1(text).trimmed();
+    QString line = translatedBoxText(text).trimmed();
     line.replace('\r', ' ').replace('\n', ' ');
     if (kind == BoxKind::Information && !caption.empty())
-        line.prepend(fromLatin1(caption) + fromLatin1(kCaptionSeparator));
+        line.prepend(translatedBoxText(caption) + QLatin1String(kCaptionSeparator));
     return line;
 }
 

@@ -43,6 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PELMOX_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (OK, Cancel) in the user's language, beside the programs' translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # A cross build (cmake/linux-<arch>.cmake) is packaged for its target, the Debian architecture
 # of its multiarch triplet.
 if(CMAKE_CROSSCOMPILING)

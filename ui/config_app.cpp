@@ -4,6 +4,7 @@
 #include "config_dialog.h"
 #include "form_text.h"
 #include "message_box_presenter.h"
+#include "user_language.h"
 #include "window_texts.h"
 
 CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -11,6 +12,7 @@ CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral("1.00"));
     setDesktopFileName(QStringLiteral(PELMOX_APP_ID));
     setWindowIcon(applicationIcon());
+    user_language::install();
 }
 
 int CConfigApp::run() {

@@ -28,6 +28,7 @@
 #include "port_choice.h"
 #include "tone_stop.h"
 #include "tracker_link.h"
+#include "translated_text.h"
 #include "ui_config_dialog.h"
 #include "window_texts.h"
 
@@ -145,7 +146,7 @@ CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts, parent) 
 CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ConfigDialog>()) {
     ui_->setupUi(this);
-    setWindowTitle(latin1ToField(WindowText::kWindowTitle));
+    setWindowTitle(translatedText(WindowText::kWindowTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowIcon(applicationIcon());
     addAboutToSystemMenu();
@@ -434,8 +435,11 @@ void CConfigDlg::endForSignal() {
         CTrackerLink link;
         aim(link, tone->target);
         if (tone_stop::stopTone(link)) {
-            const std::string line = toneMessage(WindowText::kSignalToneMayBeOn, tone->target.port);
-            std::fprintf(stderr, "%s\n", line.c_str());
+            const QByteArray line =
+                translatedBoxText(toneMessage(WindowText::kSignalToneMayBeOn, tone->target.port),
+                                  WindowText::kBoxFormats)
+                    .toLocal8Bit();
+            std::fprintf(stderr, "%s\n", line.constData());
         }
     }
     signalEnd_->end();
@@ -456,14 +460,14 @@ void CConfigDlg::showAbout() {
 
 void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(latin1ToField(WindowText::kAboutEntry), this, &CConfigDlg::showAbout);
+    menu.addAction(translatedText(WindowText::kAboutEntry), this, &CConfigDlg::showAbout);
     menu.exec(event->globalPos());
 }
 
 #ifdef Q_OS_WIN
 void CConfigDlg::addAboutToSystemMenu() {
     HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    const std::wstring entry = latin1ToField(WindowText::kAboutEntry).toStdWString();
+    const std::wstring entry = translatedText(WindowText::kAboutEntry).toStdWString();
     if (systemMenu == nullptr || entry.empty())
         return;
     AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);

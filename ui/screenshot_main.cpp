@@ -1,5 +1,6 @@
 // Developer tool: renders the configuration window (and the about box) into PNG files for the
-// documentation. Usage: pelmox-screenshot <window.png> [<about.png>]
+// documentation. Usage: pelmox-screenshot <window.png> [<about.png>]. In English whatever the
+// locale, or in the language PELMOX_LANG names (PELMOX_LANG=de), to see a translation's layout.
 #include <QApplication>
 #include <QPixmap>
 #include <QThread>
@@ -8,6 +9,7 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "config_dialog.h"
+#include "user_language.h"
 
 namespace {
 
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication::setWindowIcon(applicationIcon());
+    if (!qEnvironmentVariableIsEmpty("PELMOX_LANG"))
+        user_language::install();
     // Only COM1 to COM4: the build machine's own ports do not belong in the documentation.
     CConfigDlg window([] { return std::vector<std::string>{}; });
     if (!grabInto(window, args.at(1)))

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <string>
 
-#include "form_text.h"
 #include "stop_request.h"
+#include "translated_text.h"
 #include "window_texts.h"
 
 #ifdef Q_OS_WIN
@@ -35,7 +35,8 @@ void SessionEnd::setWriting(bool writing) {
 #ifdef Q_OS_WIN
     if (writing) {
         blocking_ = window_->winId();
-        const std::wstring reason = latin1ToField(WindowText::kSessionWaitsForWrite).toStdWString();
+        const std::wstring reason =
+            translatedText(WindowText::kSessionWaitsForWrite).toStdWString();
         ShutdownBlockReasonCreate(reinterpret_cast<HWND>(blocking_), reason.c_str());
     } else {
         ShutdownBlockReasonDestroy(reinterpret_cast<HWND>(blocking_));

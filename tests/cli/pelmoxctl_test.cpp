@@ -451,6 +451,52 @@ TEST(OpenFailureLineTest, NamesTheDeviceAndItsOwnReason) {
         GTEST_SKIP() << "cannot make a device node here (not root, or a nodev file system)";
 }
 
+// The language follows the locale as gettext takes it: German from a German one, or the first of
+// LANGUAGE's list that has a translation; English from a C locale whatever LANGUAGE says, from an
+// English language listed before German, and from PELMOX_LANG=C. A box's line and the help stand
+// for all of pelmoxctl's texts.
+TEST(LanguageTest, FollowsTheLocaleAndPelmoxLangCKeepsEnglish) {
+    const QString missing = QDir::temp().filePath("pelmox-no-such-device");
+    const struct {
+        QStringList locale;
+        bool german;
+    } cases[] = {
+        {{"LANG=de_DE.UTF-8"}, true},
+        {{"LANG=en_GB.UTF-8", "LANGUAGE=pt_BR:de", "LC_MESSAGES=de_AT"}, true},
+        {{"LANG=C.UTF-8", "LANGUAGE=de"}, false},
+        {{"LANG=de_DE.UTF-8", "LANGUAGE=en:de"}, false},
+        {{"LANG=de_DE.UTF-8", "PELMOX_LANG=C"}, false},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE", "PELMOX_LANG"})
+            environment.remove(name);
+        for (const QString& setting : c.locale)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        const auto run = [&](const QStringList& arguments) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            startBuiltProgram(process, PELMOXCTL_PATH, arguments);
+            process.waitForFinished(60'000);
+            return Outcome{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                           QString::fromUtf8(process.readAllStandardError())};
+        };
+        const std::string locale = c.locale.join(' ').toStdString();
+        const Outcome help = run({"--help"});
+        EXPECT_TRUE(help.out.contains(c.german ? "\nBefehle:\n" : "\nCommands:\n")) << locale;
+        const Outcome failed = run({"--port", missing, "version"});
+        EXPECT_EQ(failed.err.toStdString(),
+                  ("pelmoxctl: " + missing + ": " +
+                   (c.german ? "COM-Port konnte nicht belegt werden: kein solches Gerät (nicht "
+                               "angesteckt oder falscher Name?)"
+                             : "Count not aquire Com Port: no such device (not plugged in, or "
+                               "a wrong name?)") +
+                   "\n")
+                      .toStdString())
+            << locale;
+    }
+}
+
 TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     tracker.setFault(SimulatedTracker::Fault::Silent);
     const Outcome silent = run({"read", "--output", file("keep.toml", "callsign = \"OLD\"\n")});

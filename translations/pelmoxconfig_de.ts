@@ -1,0 +1,697 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>Über PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig Version 1.00</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the settings of a Pelmox APRS weather tracker.</source>
+        <translation>Liest, ändert und schreibt die Einstellungen eines Pelmox-APRS-Wettertrackers.</translation>
+    </message>
+    <message>
+        <source>See README.md for how to connect and use it.</source>
+        <translation>Wie man ihn anschließt und bedient, steht in README.md.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>PelmoxConfig icon</source>
+        <translation>PelmoxConfig-Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image, and a settings
+file beside it, named with the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
+stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
+        <translation>Liest, schreibt und prüft die Einstellungen eines Pelmox-APRS-Wettertrackers an einer seriellen Schnittstelle.
+
+Befehle:
+  version                    den Tracker fragen, wer er ist
+  read [--output FILE] [--image FILE]
+                             seine Einstellungen ausgeben (oder in FILE speichern) und
+                             das 128-Byte-Abbild speichern
+  write FILE                 die Einstellungen aus FILE speichern; Schlüssel, die FILE
+                             nicht hat, behalten die Werte des Trackers
+  write --image FILE         das Abbild aus FILE im Tracker speichern
+  backups                    die Sicherungen auflisten, die write anlegt, neueste zuerst:
+                             Zeit, Rufzeichen und Abbilddatei (zurückspielen mit write --image)
+  diff FILE                  die Einstellungen des Trackers mit denen aus FILE vergleichen;
+                             Exit-Status 3, wenn sie sich unterscheiden
+  tone 1200|2200|both [--for SECONDS]
+                             einen Testton senden, SECONDS lang (1 bis %1) oder bis
+                             &apos;tone stop&apos;
+  tone stop                  die Testtöne abschalten
+  ports                      die seriellen Schnittstellen des Systems auflisten, eine je
+                             Zeile, mit dem, was das System über jede weiß
+
+Bevor write etwas sendet, sichert es, was der Tracker enthielt: sein Abbild und daneben eine
+Einstellungsdatei, benannt nach Zeit und Rufzeichen, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; unter Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Die neuesten 100 bleiben, ältere werden entfernt.
+Dafür lesen write --image und das Schreiben einer vollständigen FILE den Tracker zuerst,
+etwa 1,6 s mehr. Lässt sich die Sicherung nicht speichern, wird nichts gesendet; --no-backup
+schreibt ohne Sicherung.
+
+DEVICE ist COM1 bis COM4 (wie im Fenster) oder ein beliebiger Gerätename; ohne --port nennt
+ihn die Umgebungsvariable PELMOX_PORT. Exit-Status: 0 erledigt, 1 Schnittstelle oder Tracker
+fehlgeschlagen, 2 Aufruf- oder Dateifehler, 3 diff fand Unterschiede, 4 ein zeitlich begrenzter
+Ton ließ sich nicht abschalten (der Sender ist möglicherweise noch getastet).
+
+Ein Testton tastet den Sender. pelmoxctl schaltet ihn nur mit --for ab: nach den genannten
+SECONDS (höchstens %1) oder bei Strg+C. Das Fenster schaltet die Töne, die es gestartet hat,
+nach %2 Minuten ab.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, tone, ports or backups.</source>
+        <translation>version, read, write, diff, tone, ports oder backups.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Die Version des Programms anzeigen.</translation>
+    </message>
+    <message>
+        <source>The serial port of the tracker.</source>
+        <translation>Die serielle Schnittstelle des Trackers.</translation>
+    </message>
+    <message>
+        <source>read: save the settings to FILE.</source>
+        <translation>read: die Einstellungen in FILE speichern.</translation>
+    </message>
+    <message>
+        <source>read: also save the image; write: store it.</source>
+        <translation>read: auch das Abbild speichern; write: es in den Tracker schreiben.</translation>
+    </message>
+    <message>
+        <source>write: send without keeping a backup of what the tracker held.</source>
+        <translation>write: senden, ohne eine Sicherung dessen anzulegen, was der Tracker enthielt.</translation>
+    </message>
+    <message>
+        <source>tone: keep the tone on SECONDS, then stop it.</source>
+        <translation>tone: den Ton SECONDS lang senden, dann abschalten.</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;pelmoxctl --help&apos; for more.</source>
+        <translation>Mehr mit &apos;pelmoxctl --help&apos;.</translation>
+    </message>
+    <message>
+        <source>--for takes whole seconds from 1 to %2, not &apos;%1&apos;</source>
+        <translation>--for nimmt ganze Sekunden von 1 bis %2, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)</source>
+        <translation>keine serielle Schnittstelle gewählt: --port DEVICE angeben oder PELMOX_PORT setzen (COM1 bis COM4 oder ein Gerätename)</translation>
+    </message>
+    <message>
+        <source>the system&apos;s serial ports: %1</source>
+        <translation>die seriellen Schnittstellen des Systems: %1</translation>
+    </message>
+    <message>
+        <source>the system reports no serial ports</source>
+        <translation>das System meldet keine seriellen Schnittstellen</translation>
+    </message>
+    <message>
+        <source>no such device (not plugged in, or a wrong name?)</source>
+        <translation>kein solches Gerät (nicht angesteckt oder falscher Name?)</translation>
+    </message>
+    <message>
+        <source>no serial port behind %1</source>
+        <translation>hinter %1 steckt keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 ist keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>the device is gone (unplugged?)</source>
+        <translation>das Gerät ist weg (abgesteckt?)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>belegt von %1</translation>
+    </message>
+    <message>
+        <source>in use by %1 (%2)</source>
+        <translation>belegt von %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (add your user to the %2 group, then log in again)</source>
+        <translation>%1 (fügen Sie Ihren Benutzer der Gruppe %2 hinzu und melden Sie sich neu an)</translation>
+    </message>
+    <message>
+        <source>%1: tracker %2, file %3</source>
+        <translation>%1: Tracker %2, Datei %3</translation>
+    </message>
+    <message>
+        <source>kept the tracker&apos;s own %2 (not in %1)</source>
+        <translation>die eigenen Werte des Trackers für %2 behalten (nicht in %1)</translation>
+    </message>
+    <message>
+        <source>%1: an image file holds exactly 128 bytes, this one has %2</source>
+        <translation>%1: eine Abbilddatei enthält genau 128 Bytes, diese hat %2</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
+        <translation>%1: kein Konfigurationsabbild, das der Tracker verwenden kann; nichts wurde gesendet</translation>
+    </message>
+    <message>
+        <source>%1: cannot read it: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write it: %2</source>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>the tone stays on until &apos;pelmoxctl tone stop&apos; (or use --for SECONDS)</source>
+        <translation>der Ton bleibt an bis &apos;pelmoxctl tone stop&apos; (oder --for SECONDS verwenden)</translation>
+    </message>
+    <message>
+        <source>Tone on, %1 s left (Ctrl+C stops it)</source>
+        <translation>Ton an, noch %1 s (Strg+C schaltet ab)</translation>
+    </message>
+    <message>
+        <source>stopped the tone early, as asked</source>
+        <translation>Ton wie verlangt vorzeitig abgeschaltet</translation>
+    </message>
+    <message>
+        <source>stopped before the tone was started, as asked</source>
+        <translation>wie verlangt beendet, bevor der Ton eingeschaltet wurde</translation>
+    </message>
+    <message>
+        <source>the tracker on %1 may still be transmitting: stop it with &apos;pelmoxctl --port %1 tone stop&apos; or by switching the tracker off</source>
+        <translation>der Tracker an %1 sendet möglicherweise noch: schalten Sie ihn mit &apos;pelmoxctl --port %1 tone stop&apos; ab oder schalten Sie den Tracker aus</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before stopping, as asked</source>
+        <translation>Schreiben und Prüfen vor dem Beenden abgeschlossen, wie verlangt</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)</source>
+        <translation>in %1 kann keine Sicherung angelegt werden: %2; nichts wurde gesendet (--no-backup schreibt ohne Sicherung)</translation>
+    </message>
+    <message>
+        <source>the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)</source>
+        <translation>der Tracker konnte für eine Sicherung nicht gelesen werden; nichts wurde gesendet (--no-backup schreibt ohne Sicherung)</translation>
+    </message>
+    <message>
+        <source>no backups in %1 yet</source>
+        <translation>noch keine Sicherungen in %1</translation>
+    </message>
+    <message>
+        <source>Finding the tracker</source>
+        <translation>Tracker wird gesucht</translation>
+    </message>
+    <message>
+        <source>Reading its settings</source>
+        <translation>Einstellungen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Writing and checking</source>
+        <translation>Schreiben und Prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>CodecMessages</name>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Falsche EE-Größe</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %d
+</source>
+        <translation>Falsche EE-Größe %d
+</translation>
+    </message>
+    <message>
+        <source>The Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters.</source>
+        <translation>Der Text der Statusbake ist zu lang und wurde gekürzt. Für einen längeren Statustext weniger Digipeater verwenden.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Text der Statusbake gekürzt</translation>
+    </message>
+    <message>
+        <source>The tracker holds at most 14 digipeaters, but the Digi Path has %zu. Shorten the Digi Path.</source>
+        <translation>Der Tracker speichert höchstens 14 Digipeater, der Digi-Pfad hat aber %zu. Kürzen Sie den Digi-Pfad.</translation>
+    </message>
+    <message>
+        <source>The Digi Path stored in the tracker is longer than 99 characters and cannot be shown in full. These digipeaters at its end were left out: </source>
+        <translation>Der im Tracker gespeicherte Digi-Pfad ist länger als 99 Zeichen und kann nicht vollständig angezeigt werden. Diese Digipeater an seinem Ende wurden weggelassen: </translation>
+    </message>
+    <message>
+        <source>Digi Path Shortened</source>
+        <translation>Digi-Pfad gekürzt</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its station addresses start past its end.</source>
+        <translation>Das Konfigurationsabbild ist beschädigt: seine Stationsadressen beginnen hinter seinem Ende.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its list of station addresses has no end.</source>
+        <translation>Das Konfigurationsabbild ist beschädigt: seine Liste der Stationsadressen hat kein Ende.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text starts past its end.</source>
+        <translation>Das Konfigurationsabbild ist beschädigt: sein Statustext beginnt hinter seinem Ende.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text has no end.</source>
+        <translation>Das Konfigurationsabbild ist beschädigt: sein Statustext hat kein Ende.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>&amp;Callsign:</source>
+        <translation>&amp;Rufzeichen:</translation>
+    </message>
+    <message>
+        <source>Callsign</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Digi Path:</source>
+        <translation>&amp;Digi-Pfad:</translation>
+    </message>
+    <message>
+        <source>Digi Path</source>
+        <translation>Digi-Pfad</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Statusbake</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Status beacon text</source>
+        <translation>Text der Statusbake</translation>
+    </message>
+    <message>
+        <source>Send ever&amp;y:</source>
+        <translation>Senden all&amp;e:</translation>
+    </message>
+    <message>
+        <source>Send status every, transmissions</source>
+        <translation>Status senden alle, Aussendungen</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>Aussendungen</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>&amp;WX200/WM918</source>
+        <translation>&amp;WX200/WM918</translation>
+    </message>
+    <message>
+        <source>WX200/WM918 weather station</source>
+        <translation>Wetterstation WX200/WM918</translation>
+    </message>
+    <message>
+        <source>&amp;Peet</source>
+        <translation>&amp;Peet</translation>
+    </message>
+    <message>
+        <source>Peet weather station</source>
+        <translation>Wetterstation Peet</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Keyup Delay (&amp;TXD):</source>
+        <translation>Sendeverzögerung (&amp;TXD):</translation>
+    </message>
+    <message>
+        <source>Keyup delay, milliseconds</source>
+        <translation>Sendeverzögerung, Millisekunden</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transmit &amp;Every:</source>
+        <translation>Sende&amp;intervall:</translation>
+    </message>
+    <message>
+        <source>Transmit every, seconds</source>
+        <translation>Sendeintervall, Sekunden</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet Time:</source>
+        <translation>R&amp;uhezeit:</translation>
+    </message>
+    <message>
+        <source>Quiet time, milliseconds</source>
+        <translation>Ruhezeit, Millisekunden</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration:</source>
+        <translation>&amp;Kalibrierung:</translation>
+    </message>
+    <message>
+        <source>Tone calibration</source>
+        <translation>Tonkalibrierung</translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure</source>
+        <translation>K&amp;onfigurieren</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>&amp;Version lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>Konfiguration &amp;lesen</translation>
+    </message>
+    <message>
+        <source>Wr&amp;ite Configuration</source>
+        <translation>Konfiguration &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Tontest</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>&amp;1200 Hz senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>&amp;2200 Hz senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>&amp;Beide senden</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Sending</source>
+        <translation>Senden &amp;anhalten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFileText</name>
+    <message>
+        <source>%1: cannot read the settings file: %2</source>
+        <translation>%1: Einstellungsdatei kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a settings file (more than %2 bytes)</source>
+        <translation>%1: zu groß für eine Einstellungsdatei (mehr als %2 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1: not a valid settings file: %2</source>
+        <translation>%1: keine gültige Einstellungsdatei: %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &apos;%2&apos;; the keys are %3</source>
+        <translation>%1: unbekannter Schlüssel &apos;%2&apos;; die Schlüssel sind %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be text in double quotes</source>
+        <translation>%1: %2 muss Text in doppelten Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be a whole number from %3 to %4</source>
+        <translation>%1: %2 muss eine ganze Zahl von %3 bis %4 sein</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is out of range: it must be from %4 to %5</source>
+        <translation>%1: %2 = %3 liegt außerhalb des Bereichs: erlaubt ist %4 bis %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds the character U+%3, which the tracker cannot store: text may use Latin-1 characters only (U+0001 to U+00FF)</source>
+        <translation>%1: %2 enthält das Zeichen U+%3, das der Tracker nicht speichern kann: Text darf nur Latin-1-Zeichen enthalten (U+0001 bis U+00FF)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3 characters long, but the tracker&apos;s settings hold at most %4</source>
+        <translation>%1: %2 ist %3 Zeichen lang, die Einstellungen des Trackers fassen aber höchstens %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 has %3 digipeaters, but the tracker holds at most %4</source>
+        <translation>%1: %2 hat %3 Digipeater, der Tracker speichert aber höchstens %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; is not a station address the tracker can store (%4)</source>
+        <translation>%1: %2 = &quot;%3&quot; ist keine Stationsadresse, die der Tracker speichern kann (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; holds &quot;%4&quot;, which is not a station address the tracker can store (%5)</source>
+        <translation>%1: %2 = &quot;%3&quot; enthält &quot;%4&quot;, das keine Stationsadresse ist, die der Tracker speichern kann (%5)</translation>
+    </message>
+    <message>
+        <source>up to %1 letters or digits, then optionally - and an SSID from 0 to %2</source>
+        <translation>bis zu %1 Buchstaben oder Ziffern, dann wahlweise - und eine SSID von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>%1: status_text is %2 characters long, but behind digi_path = &quot;%3&quot; the tracker has room for %4 (%5 characters, %6 fewer per digipeater)</source>
+        <translation>%1: status_text ist %2 Zeichen lang, hinter digi_path = &quot;%3&quot; hat der Tracker aber Platz für %4 (%5 Zeichen, %6 weniger je Digipeater)</translation>
+    </message>
+    <message>
+        <source>%1: digi_path = &quot;%2&quot; leaves room for %3 characters of status text, but the tracker&apos;s own status_text is %4 characters long: give a shorter status_text too</source>
+        <translation>%1: digi_path = &quot;%2&quot; lässt Platz für %3 Zeichen Statustext, der eigene status_text des Trackers ist aber %4 Zeichen lang: geben Sie auch einen kürzeren status_text an</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be &quot;%3&quot;, &quot;%4&quot; or a mode byte from 0 to 255</source>
+        <translation>%1: %2 muss &quot;%3&quot;, &quot;%4&quot; oder ein Modusbyte von 0 bis 255 sein</translation>
+    </message>
+</context>
+<context>
+    <name>WindowText</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>CorvennaII Version</source>
+        <translation>CorvennaII – Version</translation>
+    </message>
+    <message>
+        <source>CorvennaII Read</source>
+        <translation>CorvennaII – Lesen</translation>
+    </message>
+    <message>
+        <source>CorvennaII Write</source>
+        <translation>CorvennaII – Schreiben</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Erfolgreich gelesen</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Erfolgreich geschrieben</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>Der neue Kalibrierwert sollte vor dem Tontest geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Kalibrierung nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>The tracker on %1 may still be transmitting: its test tone could not be stopped.</source>
+        <translation>Der Tracker an %1 sendet möglicherweise noch: sein Testton ließ sich nicht abschalten.</translation>
+    </message>
+    <message>
+        <source>Tone not stopped</source>
+        <translation>Ton nicht abgeschaltet</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Trotzdem schließen</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 was stopped after %2 minutes, as a transmitter should not stay keyed longer. Press the tone button again for another %2 minutes.</source>
+        <translation>Der Testton an %1 wurde nach %2 Minuten abgeschaltet, denn ein Sender sollte nicht länger getastet bleiben. Drücken Sie die Tontaste erneut für weitere %2 Minuten.</translation>
+    </message>
+    <message>
+        <source>Tone stopped</source>
+        <translation>Ton abgeschaltet</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may still be transmitting. Press Stop Sending, or switch the tracker off.</source>
+        <translation>Der Testton an %1 ist seit %2 Minuten an und ließ sich nicht abschalten: der Tracker sendet möglicherweise noch. Drücken Sie „Senden anhalten“ oder schalten Sie den Tracker aus.</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be stopped. Switch the tracker off, or stop the tone with: pelmoxctl --port %1 tone stop</source>
+        <translation>PelmoxConfig: Der Tracker an %1 sendet möglicherweise noch: sein Testton ließ sich nicht abschalten. Schalten Sie den Tracker aus oder schalten Sie den Ton ab mit: pelmoxctl --port %1 tone stop</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the tracker and checking them</source>
+        <translation>Die Einstellungen werden in den Tracker geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;About PelmoxConfig...</source>
+        <translation>&amp;Über PelmoxConfig...</translation>
+    </message>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>Über PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig Version 1.00</translation>
+    </message>
+</context>
+<context>
+    <name>link_message</name>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Ungültige COM-Port-Nummer</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <translation>COM-Port konnte nicht belegt werden</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>COM-Port ungültig</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Schreiben auf den COM-Port fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>COM-Port: nicht alles geschrieben</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Lesen vom COM-Port fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Schließen des COM-Ports fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Pelmox Not Found</source>
+        <translation>Pelmox nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Lesen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %d %d)</source>
+        <translation>Schreiben fehlgeschlagen (Code %d %d)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+</context>
+</TS>

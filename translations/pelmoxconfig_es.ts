@@ -1,0 +1,698 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>Acerca de PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig versión 1.00</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the settings of a Pelmox APRS weather tracker.</source>
+        <translation>Lee, edita y escribe la configuración de un tracker meteorológico APRS Pelmox.</translation>
+    </message>
+    <message>
+        <source>See README.md for how to connect and use it.</source>
+        <translation>Consulte README.md para saber cómo conectarlo y usarlo.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>PelmoxConfig icon</source>
+        <translation>Icono de PelmoxConfig</translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image, and a settings
+file beside it, named with the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
+stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
+        <translation>Lee, escribe y comprueba la configuración de un tracker meteorológico APRS Pelmox en un puerto serie.
+
+Órdenes:
+  version                    preguntar al tracker quién es
+  read [--output FILE] [--image FILE]
+                             mostrar su configuración (o guardarla en FILE) y guardar la
+                             imagen de 128 bytes
+  write FILE                 guardar la configuración de FILE; las claves que no están en
+                             FILE conservan los valores del tracker
+  write --image FILE         guardar en el tracker la imagen de FILE
+  backups                    listar las copias que guarda write, la más reciente primero:
+                             hora, indicativo y archivo de imagen (restaurar con
+                             write --image)
+  diff FILE                  comparar la configuración del tracker con la de FILE; estado
+                             de salida 3 si difieren
+  tone 1200|2200|both [--for SECONDS]
+                             enviar un tono de prueba durante SECONDS (1 a %1) o hasta
+                             &apos;tone stop&apos;
+  tone stop                  detener los tonos de prueba
+  ports                      listar los puertos serie del sistema, uno por línea, con lo
+                             que el sistema sabe de cada uno
+
+Antes de enviar nada, write guarda lo que tenía el tracker: su imagen y, a su lado, un
+archivo de configuración con la hora y el indicativo en el nombre, en
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; en Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Se conservan las 100 más recientes y se borran las
+más antiguas. Para ello, write --image y la escritura de un FILE completo leen primero el
+tracker, unos 1,6 s más. Si no se puede guardar la copia, no se envía nada; --no-backup
+escribe sin copia.
+
+DEVICE es COM1 a COM4 (como en la ventana) o cualquier nombre de dispositivo; sin --port lo
+indica la variable de entorno PELMOX_PORT. Estado de salida: 0 hecho, 1 falló el puerto o el
+tracker, 2 error de uso o de archivo, 3 diff encontró diferencias, 4 no se pudo detener un
+tono temporizado (puede que el transmisor siga activado).
+
+Un tono de prueba activa el transmisor. pelmoxctl solo lo detiene con --for: tras los
+SECONDS indicados (como máximo %1) o con Ctrl+C. La ventana detiene los tonos que inició
+al cabo de %2 minutos.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, tone, ports or backups.</source>
+        <translation>version, read, write, diff, tone, ports o backups.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Mostrar la versión del programa.</translation>
+    </message>
+    <message>
+        <source>The serial port of the tracker.</source>
+        <translation>El puerto serie del tracker.</translation>
+    </message>
+    <message>
+        <source>read: save the settings to FILE.</source>
+        <translation>read: guardar la configuración en FILE.</translation>
+    </message>
+    <message>
+        <source>read: also save the image; write: store it.</source>
+        <translation>read: guardar también la imagen; write: escribirla en el tracker.</translation>
+    </message>
+    <message>
+        <source>write: send without keeping a backup of what the tracker held.</source>
+        <translation>write: enviar sin guardar una copia de lo que tenía el tracker.</translation>
+    </message>
+    <message>
+        <source>tone: keep the tone on SECONDS, then stop it.</source>
+        <translation>tone: mantener el tono SECONDS segundos y luego detenerlo.</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se indicó ninguna orden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;pelmoxctl --help&apos; for more.</source>
+        <translation>Pruebe &apos;pelmoxctl --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>--for takes whole seconds from 1 to %2, not &apos;%1&apos;</source>
+        <translation>--for admite segundos enteros de 1 a %2, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)</source>
+        <translation>no se eligió ningún puerto serie: indique --port DEVICE o defina PELMOX_PORT (COM1 a COM4 o un nombre de dispositivo)</translation>
+    </message>
+    <message>
+        <source>the system&apos;s serial ports: %1</source>
+        <translation>puertos serie del sistema: %1</translation>
+    </message>
+    <message>
+        <source>the system reports no serial ports</source>
+        <translation>el sistema no indica ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>no such device (not plugged in, or a wrong name?)</source>
+        <translation>no existe el dispositivo (¿no está conectado o el nombre es incorrecto?)</translation>
+    </message>
+    <message>
+        <source>no serial port behind %1</source>
+        <translation>no hay ningún puerto serie detrás de %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 no es un puerto serie</translation>
+    </message>
+    <message>
+        <source>the device is gone (unplugged?)</source>
+        <translation>el dispositivo ha desaparecido (¿desconectado?)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>en uso por %1</translation>
+    </message>
+    <message>
+        <source>in use by %1 (%2)</source>
+        <translation>en uso por %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (add your user to the %2 group, then log in again)</source>
+        <translation>%1 (añada su usuario al grupo %2 y vuelva a iniciar sesión)</translation>
+    </message>
+    <message>
+        <source>%1: tracker %2, file %3</source>
+        <translation>%1: tracker %2, archivo %3</translation>
+    </message>
+    <message>
+        <source>kept the tracker&apos;s own %2 (not in %1)</source>
+        <translation>se mantuvieron los valores del tracker para %2 (no están en %1)</translation>
+    </message>
+    <message>
+        <source>%1: an image file holds exactly 128 bytes, this one has %2</source>
+        <translation>%1: un archivo de imagen tiene exactamente 128 bytes, este tiene %2</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
+        <translation>%1: no es una imagen de configuración que el tracker pueda usar; no se envió nada</translation>
+    </message>
+    <message>
+        <source>%1: cannot read it: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write it: %2</source>
+        <translation>%1: no se puede escribir: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>the tone stays on until &apos;pelmoxctl tone stop&apos; (or use --for SECONDS)</source>
+        <translation>el tono sigue activo hasta &apos;pelmoxctl tone stop&apos; (o use --for SECONDS)</translation>
+    </message>
+    <message>
+        <source>Tone on, %1 s left (Ctrl+C stops it)</source>
+        <translation>Tono activo, quedan %1 s (Ctrl+C lo detiene)</translation>
+    </message>
+    <message>
+        <source>stopped the tone early, as asked</source>
+        <translation>tono detenido antes de tiempo, como se pidió</translation>
+    </message>
+    <message>
+        <source>stopped before the tone was started, as asked</source>
+        <translation>detenido antes de iniciar el tono, como se pidió</translation>
+    </message>
+    <message>
+        <source>the tracker on %1 may still be transmitting: stop it with &apos;pelmoxctl --port %1 tone stop&apos; or by switching the tracker off</source>
+        <translation>puede que el tracker en %1 siga transmitiendo: deténgalo con &apos;pelmoxctl --port %1 tone stop&apos; o apagando el tracker</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before stopping, as asked</source>
+        <translation>se terminó la escritura y su comprobación antes de detenerse, como se pidió</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)</source>
+        <translation>no se puede guardar una copia en %1: %2; no se envió nada (--no-backup escribe sin copia)</translation>
+    </message>
+    <message>
+        <source>the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)</source>
+        <translation>no se pudo leer el tracker para una copia; no se envió nada (--no-backup escribe sin copia)</translation>
+    </message>
+    <message>
+        <source>no backups in %1 yet</source>
+        <translation>todavía no hay copias en %1</translation>
+    </message>
+    <message>
+        <source>Finding the tracker</source>
+        <translation>Buscando el tracker</translation>
+    </message>
+    <message>
+        <source>Reading its settings</source>
+        <translation>Leyendo su configuración</translation>
+    </message>
+    <message>
+        <source>Writing and checking</source>
+        <translation>Escribiendo y comprobando</translation>
+    </message>
+</context>
+<context>
+    <name>CodecMessages</name>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Tamaño de EE incorrecto</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %d
+</source>
+        <translation>Tamaño de EE incorrecto %d
+</translation>
+    </message>
+    <message>
+        <source>The Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters.</source>
+        <translation>El texto de la baliza de estado es demasiado largo y se ha recortado. Para un texto de estado más largo, use menos digipeaters.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Texto de la baliza de estado recortado</translation>
+    </message>
+    <message>
+        <source>The tracker holds at most 14 digipeaters, but the Digi Path has %zu. Shorten the Digi Path.</source>
+        <translation>El tracker admite como máximo 14 digipeaters, pero la ruta digi tiene %zu. Acorte la ruta digi.</translation>
+    </message>
+    <message>
+        <source>The Digi Path stored in the tracker is longer than 99 characters and cannot be shown in full. These digipeaters at its end were left out: </source>
+        <translation>La ruta digi guardada en el tracker tiene más de 99 caracteres y no se puede mostrar entera. Se omitieron estos digipeaters del final: </translation>
+    </message>
+    <message>
+        <source>Digi Path Shortened</source>
+        <translation>Ruta digi acortada</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its station addresses start past its end.</source>
+        <translation>La imagen de configuración está dañada: sus direcciones de estación empiezan después de su final.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its list of station addresses has no end.</source>
+        <translation>La imagen de configuración está dañada: su lista de direcciones de estación no tiene final.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text starts past its end.</source>
+        <translation>La imagen de configuración está dañada: su texto de estado empieza después de su final.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text has no end.</source>
+        <translation>La imagen de configuración está dañada: su texto de estado no tiene final.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>&amp;Callsign:</source>
+        <translation>&amp;Indicativo:</translation>
+    </message>
+    <message>
+        <source>Callsign</source>
+        <translation>Indicativo</translation>
+    </message>
+    <message>
+        <source>&amp;Digi Path:</source>
+        <translation>Ruta &amp;digi:</translation>
+    </message>
+    <message>
+        <source>Digi Path</source>
+        <translation>Ruta digi</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Baliza de estado</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;xto:</translation>
+    </message>
+    <message>
+        <source>Status beacon text</source>
+        <translation>Texto de la baliza de estado</translation>
+    </message>
+    <message>
+        <source>Send ever&amp;y:</source>
+        <translation>Enviar &amp;cada:</translation>
+    </message>
+    <message>
+        <source>Send status every, transmissions</source>
+        <translation>Enviar estado cada, transmisiones</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>transmisiones</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>&amp;WX200/WM918</source>
+        <translation>&amp;WX200/WM918</translation>
+    </message>
+    <message>
+        <source>WX200/WM918 weather station</source>
+        <translation>Estación meteorológica WX200/WM918</translation>
+    </message>
+    <message>
+        <source>&amp;Peet</source>
+        <translation>&amp;Peet</translation>
+    </message>
+    <message>
+        <source>Peet weather station</source>
+        <translation>Estación meteorológica Peet</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>Keyup Delay (&amp;TXD):</source>
+        <translation>Retardo de activación (&amp;TXD):</translation>
+    </message>
+    <message>
+        <source>Keyup delay, milliseconds</source>
+        <translation>Retardo de activación, milisegundos</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transmit &amp;Every:</source>
+        <translation>Interval&amp;o de transmisión:</translation>
+    </message>
+    <message>
+        <source>Transmit every, seconds</source>
+        <translation>Intervalo de transmisión, segundos</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet Time:</source>
+        <translation>Tiempo de &amp;silencio:</translation>
+    </message>
+    <message>
+        <source>Quiet time, milliseconds</source>
+        <translation>Tiempo de silencio, milisegundos</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration:</source>
+        <translation>Calibració&amp;n:</translation>
+    </message>
+    <message>
+        <source>Tone calibration</source>
+        <translation>Calibración de tonos</translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure</source>
+        <translation>Con&amp;figurar</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Leer &amp;versión</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Leer configuración</translation>
+    </message>
+    <message>
+        <source>Wr&amp;ite Configuration</source>
+        <translation>&amp;Escribir configuración</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Prueba de tonos</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Enviar &amp;1200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Enviar &amp;2200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Enviar &amp;ambos</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Sending</source>
+        <translation>Detene&amp;r envío</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFileText</name>
+    <message>
+        <source>%1: cannot read the settings file: %2</source>
+        <translation>%1: no se puede leer el archivo de configuración: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a settings file (more than %2 bytes)</source>
+        <translation>%1: demasiado grande para un archivo de configuración (más de %2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1: not a valid settings file: %2</source>
+        <translation>%1: no es un archivo de configuración válido: %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &apos;%2&apos;; the keys are %3</source>
+        <translation>%1: clave desconocida &apos;%2&apos;; las claves son %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be text in double quotes</source>
+        <translation>%1: %2 debe ser un texto entre comillas dobles</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be a whole number from %3 to %4</source>
+        <translation>%1: %2 debe ser un número entero de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is out of range: it must be from %4 to %5</source>
+        <translation>%1: %2 = %3 está fuera de rango: debe estar entre %4 y %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds the character U+%3, which the tracker cannot store: text may use Latin-1 characters only (U+0001 to U+00FF)</source>
+        <translation>%1: %2 contiene el carácter U+%3, que el tracker no puede guardar: el texto solo puede usar caracteres Latin-1 (U+0001 a U+00FF)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3 characters long, but the tracker&apos;s settings hold at most %4</source>
+        <translation>%1: %2 tiene %3 caracteres, pero la configuración del tracker admite como máximo %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 has %3 digipeaters, but the tracker holds at most %4</source>
+        <translation>%1: %2 tiene %3 digipeaters, pero el tracker admite como máximo %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; is not a station address the tracker can store (%4)</source>
+        <translation>%1: %2 = &quot;%3&quot; no es una dirección de estación que el tracker pueda guardar (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; holds &quot;%4&quot;, which is not a station address the tracker can store (%5)</source>
+        <translation>%1: %2 = &quot;%3&quot; contiene &quot;%4&quot;, que no es una dirección de estación que el tracker pueda guardar (%5)</translation>
+    </message>
+    <message>
+        <source>up to %1 letters or digits, then optionally - and an SSID from 0 to %2</source>
+        <translation>hasta %1 letras o dígitos y, opcionalmente, - y un SSID de 0 a %2</translation>
+    </message>
+    <message>
+        <source>%1: status_text is %2 characters long, but behind digi_path = &quot;%3&quot; the tracker has room for %4 (%5 characters, %6 fewer per digipeater)</source>
+        <translation>%1: status_text tiene %2 caracteres, pero tras digi_path = &quot;%3&quot; el tracker tiene sitio para %4 (%5 caracteres, %6 menos por digipeater)</translation>
+    </message>
+    <message>
+        <source>%1: digi_path = &quot;%2&quot; leaves room for %3 characters of status text, but the tracker&apos;s own status_text is %4 characters long: give a shorter status_text too</source>
+        <translation>%1: digi_path = &quot;%2&quot; deja sitio para %3 caracteres de texto de estado, pero el status_text del propio tracker tiene %4 caracteres: indique también un status_text más corto</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be &quot;%3&quot;, &quot;%4&quot; or a mode byte from 0 to 255</source>
+        <translation>%1: %2 debe ser &quot;%3&quot;, &quot;%4&quot; o un byte de modo de 0 a 255</translation>
+    </message>
+</context>
+<context>
+    <name>WindowText</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>CorvennaII Version</source>
+        <translation>CorvennaII – Versión</translation>
+    </message>
+    <message>
+        <source>CorvennaII Read</source>
+        <translation>CorvennaII – Lectura</translation>
+    </message>
+    <message>
+        <source>CorvennaII Write</source>
+        <translation>CorvennaII – Escritura</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lectura correcta</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Escritura correcta</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>El nuevo valor de calibración debe escribirse antes de probar los tonos</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Calibración no escrita</translation>
+    </message>
+    <message>
+        <source>The tracker on %1 may still be transmitting: its test tone could not be stopped.</source>
+        <translation>Puede que el tracker en %1 siga transmitiendo: no se pudo detener su tono de prueba.</translation>
+    </message>
+    <message>
+        <source>Tone not stopped</source>
+        <translation>Tono no detenido</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Cerrar de todos modos</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 was stopped after %2 minutes, as a transmitter should not stay keyed longer. Press the tone button again for another %2 minutes.</source>
+        <translation>El tono de prueba en %1 se detuvo tras %2 minutos, ya que un transmisor no debe quedar activado más tiempo. Pulse de nuevo el botón del tono para otros %2 minutos.</translation>
+    </message>
+    <message>
+        <source>Tone stopped</source>
+        <translation>Tono detenido</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may still be transmitting. Press Stop Sending, or switch the tracker off.</source>
+        <translation>El tono de prueba en %1 lleva %2 minutos activo y no se pudo detener: puede que el tracker siga transmitiendo. Pulse «Detener envío» o apague el tracker.</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be stopped. Switch the tracker off, or stop the tone with: pelmoxctl --port %1 tone stop</source>
+        <translation>PelmoxConfig: puede que el tracker en %1 siga transmitiendo: no se pudo detener su tono de prueba. Apague el tracker o detenga el tono con: pelmoxctl --port %1 tone stop</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the tracker and checking them</source>
+        <translation>Escribiendo la configuración en el tracker y comprobándola</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&amp;About PelmoxConfig...</source>
+        <translation>&amp;Acerca de PelmoxConfig...</translation>
+    </message>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>Acerca de PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig versión 1.00</translation>
+    </message>
+</context>
+<context>
+    <name>link_message</name>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Número de puerto COM no válido</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <translation>No se pudo obtener el puerto COM</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>Error en GetCommState</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>Error en SetCommState</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>Error en SetCommTimeouts</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Puerto COM no válido</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Error al escribir en el puerto COM</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>Puerto COM: escritura incompleta</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Error al leer del puerto COM</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Error al cerrar el puerto COM</translation>
+    </message>
+    <message>
+        <source>Pelmox Not Found</source>
+        <translation>No se encontró el Pelmox</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Error de lectura</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %d %d)</source>
+        <translation>Error de escritura (código %d %d)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Error de escritura</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,697 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>Informazioni su PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig versione 1.00</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the settings of a Pelmox APRS weather tracker.</source>
+        <translation>Legge, modifica e scrive le impostazioni di un tracker meteo APRS Pelmox.</translation>
+    </message>
+    <message>
+        <source>See README.md for how to connect and use it.</source>
+        <translation>Vedere README.md per il collegamento e l&apos;uso.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>PelmoxConfig icon</source>
+        <translation>Icona di PelmoxConfig</translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image, and a settings
+file beside it, named with the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
+stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
+        <translation>Legge, scrive e verifica le impostazioni di un tracker meteo APRS Pelmox su una porta seriale.
+
+Comandi:
+  version                    chiede al tracker chi è
+  read [--output FILE] [--image FILE]
+                             mostra le sue impostazioni (o le salva in FILE) e salva
+                             l&apos;immagine di 128 byte
+  write FILE                 memorizza le impostazioni di FILE; le chiavi assenti da FILE
+                             mantengono i valori del tracker
+  write --image FILE         memorizza nel tracker l&apos;immagine di FILE
+  backups                    elenca le copie che write conserva, la più recente prima:
+                             ora, nominativo e file immagine (ripristino con write --image)
+  diff FILE                  confronta le impostazioni del tracker con quelle di FILE;
+                             stato di uscita 3 se differiscono
+  tone 1200|2200|both [--for SECONDS]
+                             invia un tono di prova, per SECONDS (da 1 a %1) o fino a
+                             &apos;tone stop&apos;
+  tone stop                  ferma i toni di prova
+  ports                      elenca le porte seriali del sistema, una per riga, con ciò
+                             che il sistema sa di ciascuna
+
+Prima di inviare qualsiasi cosa, write conserva ciò che conteneva il tracker: la sua
+immagine e, accanto, un file di impostazioni con l&apos;ora e il nominativo nel nome, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; su Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Si conservano le 100 più recenti, le più vecchie
+vengono rimosse. Per questo, write --image e la scrittura di un FILE completo leggono prima
+il tracker, circa 1,6 s in più. Se la copia non può essere salvata non si invia nulla;
+--no-backup scrive senza copia.
+
+DEVICE è da COM1 a COM4 (come nella finestra) o un nome di dispositivo qualsiasi; senza
+--port lo indica la variabile d&apos;ambiente PELMOX_PORT. Stato di uscita: 0 fatto, 1 errore della
+porta o del tracker, 2 errore d&apos;uso o di file, 3 diff ha trovato differenze, 4 non è stato
+possibile fermare un tono a tempo (il trasmettitore potrebbe essere ancora in trasmissione).
+
+Un tono di prova manda in trasmissione il trasmettitore. pelmoxctl lo ferma solo con --for:
+dopo i SECONDS indicati (al massimo %1) o con Ctrl+C. La finestra ferma i toni che ha avviato
+dopo %2 minuti.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, tone, ports or backups.</source>
+        <translation>version, read, write, diff, tone, ports o backups.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Mostra la versione del programma.</translation>
+    </message>
+    <message>
+        <source>The serial port of the tracker.</source>
+        <translation>La porta seriale del tracker.</translation>
+    </message>
+    <message>
+        <source>read: save the settings to FILE.</source>
+        <translation>read: salva le impostazioni in FILE.</translation>
+    </message>
+    <message>
+        <source>read: also save the image; write: store it.</source>
+        <translation>read: salva anche l&apos;immagine; write: scrivila nel tracker.</translation>
+    </message>
+    <message>
+        <source>write: send without keeping a backup of what the tracker held.</source>
+        <translation>write: invia senza salvare una copia di ciò che conteneva il tracker.</translation>
+    </message>
+    <message>
+        <source>tone: keep the tone on SECONDS, then stop it.</source>
+        <translation>tone: mantieni il tono per SECONDS secondi, poi fermalo.</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nessun comando indicato</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando sconosciuto &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;pelmoxctl --help&apos; for more.</source>
+        <translation>Provare &apos;pelmoxctl --help&apos; per saperne di più.</translation>
+    </message>
+    <message>
+        <source>--for takes whole seconds from 1 to %2, not &apos;%1&apos;</source>
+        <translation>--for accetta secondi interi da 1 a %2, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)</source>
+        <translation>nessuna porta seriale scelta: indicare --port DEVICE o impostare PELMOX_PORT (da COM1 a COM4 o un nome di dispositivo)</translation>
+    </message>
+    <message>
+        <source>the system&apos;s serial ports: %1</source>
+        <translation>porte seriali del sistema: %1</translation>
+    </message>
+    <message>
+        <source>the system reports no serial ports</source>
+        <translation>il sistema non segnala porte seriali</translation>
+    </message>
+    <message>
+        <source>no such device (not plugged in, or a wrong name?)</source>
+        <translation>dispositivo inesistente (non collegato o nome errato?)</translation>
+    </message>
+    <message>
+        <source>no serial port behind %1</source>
+        <translation>nessuna porta seriale dietro %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 non è una porta seriale</translation>
+    </message>
+    <message>
+        <source>the device is gone (unplugged?)</source>
+        <translation>il dispositivo non c&apos;è più (scollegato?)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>in uso da %1</translation>
+    </message>
+    <message>
+        <source>in use by %1 (%2)</source>
+        <translation>in uso da %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (add your user to the %2 group, then log in again)</source>
+        <translation>%1 (aggiungere il proprio utente al gruppo %2, poi accedere di nuovo)</translation>
+    </message>
+    <message>
+        <source>%1: tracker %2, file %3</source>
+        <translation>%1: tracker %2, file %3</translation>
+    </message>
+    <message>
+        <source>kept the tracker&apos;s own %2 (not in %1)</source>
+        <translation>mantenuti i valori del tracker per %2 (non in %1)</translation>
+    </message>
+    <message>
+        <source>%1: an image file holds exactly 128 bytes, this one has %2</source>
+        <translation>%1: un file immagine contiene esattamente 128 byte, questo ne ha %2</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
+        <translation>%1: non è un&apos;immagine di configurazione utilizzabile dal tracker; non è stato inviato nulla</translation>
+    </message>
+    <message>
+        <source>%1: cannot read it: %2</source>
+        <translation>%1: impossibile leggerlo: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write it: %2</source>
+        <translation>%1: impossibile scriverlo: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>output standard</translation>
+    </message>
+    <message>
+        <source>the tone stays on until &apos;pelmoxctl tone stop&apos; (or use --for SECONDS)</source>
+        <translation>il tono resta attivo fino a &apos;pelmoxctl tone stop&apos; (oppure usare --for SECONDS)</translation>
+    </message>
+    <message>
+        <source>Tone on, %1 s left (Ctrl+C stops it)</source>
+        <translation>Tono attivo, restano %1 s (Ctrl+C lo ferma)</translation>
+    </message>
+    <message>
+        <source>stopped the tone early, as asked</source>
+        <translation>tono fermato in anticipo, come richiesto</translation>
+    </message>
+    <message>
+        <source>stopped before the tone was started, as asked</source>
+        <translation>fermato prima dell&apos;avvio del tono, come richiesto</translation>
+    </message>
+    <message>
+        <source>the tracker on %1 may still be transmitting: stop it with &apos;pelmoxctl --port %1 tone stop&apos; or by switching the tracker off</source>
+        <translation>il tracker su %1 potrebbe essere ancora in trasmissione: fermarlo con &apos;pelmoxctl --port %1 tone stop&apos; o spegnendo il tracker</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before stopping, as asked</source>
+        <translation>scrittura e verifica completate prima di fermarsi, come richiesto</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)</source>
+        <translation>impossibile conservare una copia in %1: %2; non è stato inviato nulla (--no-backup scrive senza copia)</translation>
+    </message>
+    <message>
+        <source>the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)</source>
+        <translation>impossibile leggere il tracker per una copia; non è stato inviato nulla (--no-backup scrive senza copia)</translation>
+    </message>
+    <message>
+        <source>no backups in %1 yet</source>
+        <translation>ancora nessuna copia in %1</translation>
+    </message>
+    <message>
+        <source>Finding the tracker</source>
+        <translation>Ricerca del tracker</translation>
+    </message>
+    <message>
+        <source>Reading its settings</source>
+        <translation>Lettura delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Writing and checking</source>
+        <translation>Scrittura e verifica</translation>
+    </message>
+</context>
+<context>
+    <name>CodecMessages</name>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Dimensione EE errata</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %d
+</source>
+        <translation>Dimensione EE errata %d
+</translation>
+    </message>
+    <message>
+        <source>The Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters.</source>
+        <translation>Il testo del beacon di stato è troppo lungo ed è stato troncato. Per un testo di stato più lungo, usare meno digipeater.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Testo del beacon di stato troncato</translation>
+    </message>
+    <message>
+        <source>The tracker holds at most 14 digipeaters, but the Digi Path has %zu. Shorten the Digi Path.</source>
+        <translation>Il tracker contiene al massimo 14 digipeater, ma il percorso digi ne ha %zu. Accorciare il percorso digi.</translation>
+    </message>
+    <message>
+        <source>The Digi Path stored in the tracker is longer than 99 characters and cannot be shown in full. These digipeaters at its end were left out: </source>
+        <translation>Il percorso digi memorizzato nel tracker supera i 99 caratteri e non può essere mostrato per intero. Questi digipeater alla sua fine sono stati omessi: </translation>
+    </message>
+    <message>
+        <source>Digi Path Shortened</source>
+        <translation>Percorso digi accorciato</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its station addresses start past its end.</source>
+        <translation>L&apos;immagine di configurazione è danneggiata: i suoi indirizzi di stazione iniziano oltre la sua fine.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its list of station addresses has no end.</source>
+        <translation>L&apos;immagine di configurazione è danneggiata: il suo elenco di indirizzi di stazione non ha fine.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text starts past its end.</source>
+        <translation>L&apos;immagine di configurazione è danneggiata: il suo testo di stato inizia oltre la sua fine.</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text has no end.</source>
+        <translation>L&apos;immagine di configurazione è danneggiata: il suo testo di stato non ha fine.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>&amp;Callsign:</source>
+        <translation>&amp;Nominativo:</translation>
+    </message>
+    <message>
+        <source>Callsign</source>
+        <translation>Nominativo</translation>
+    </message>
+    <message>
+        <source>&amp;Digi Path:</source>
+        <translation>Percorso &amp;digi:</translation>
+    </message>
+    <message>
+        <source>Digi Path</source>
+        <translation>Percorso digi</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Beacon di stato</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;sto:</translation>
+    </message>
+    <message>
+        <source>Status beacon text</source>
+        <translation>Testo del beacon di stato</translation>
+    </message>
+    <message>
+        <source>Send ever&amp;y:</source>
+        <translation>Invia o&amp;gni:</translation>
+    </message>
+    <message>
+        <source>Send status every, transmissions</source>
+        <translation>Invia stato ogni, trasmissioni</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>trasmissioni</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>&amp;WX200/WM918</source>
+        <translation>&amp;WX200/WM918</translation>
+    </message>
+    <message>
+        <source>WX200/WM918 weather station</source>
+        <translation>Stazione meteo WX200/WM918</translation>
+    </message>
+    <message>
+        <source>&amp;Peet</source>
+        <translation>&amp;Peet</translation>
+    </message>
+    <message>
+        <source>Peet weather station</source>
+        <translation>Stazione meteo Peet</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Temporizzazione</translation>
+    </message>
+    <message>
+        <source>Keyup Delay (&amp;TXD):</source>
+        <translation>Ritardo di trasmissione (&amp;TXD):</translation>
+    </message>
+    <message>
+        <source>Keyup delay, milliseconds</source>
+        <translation>Ritardo di trasmissione, millisecondi</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transmit &amp;Every:</source>
+        <translation>Trasmetti &amp;ogni:</translation>
+    </message>
+    <message>
+        <source>Transmit every, seconds</source>
+        <translation>Trasmetti ogni, secondi</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet Time:</source>
+        <translation>Tempo di s&amp;ilenzio:</translation>
+    </message>
+    <message>
+        <source>Quiet time, milliseconds</source>
+        <translation>Tempo di silenzio, millisecondi</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration:</source>
+        <translation>Cali&amp;brazione:</translation>
+    </message>
+    <message>
+        <source>Tone calibration</source>
+        <translation>Calibrazione dei toni</translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure</source>
+        <translation>&amp;Configura</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Porta seriale</translation>
+    </message>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Leggi &amp;versione</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Leggi configurazione</translation>
+    </message>
+    <message>
+        <source>Wr&amp;ite Configuration</source>
+        <translation>Sc&amp;rivi configurazione</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Test toni</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Invia &amp;1200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Invia &amp;2200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Invia &amp;entrambi</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Sending</source>
+        <translation>&amp;Ferma invio</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFileText</name>
+    <message>
+        <source>%1: cannot read the settings file: %2</source>
+        <translation>%1: impossibile leggere il file delle impostazioni: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a settings file (more than %2 bytes)</source>
+        <translation>%1: troppo grande per un file delle impostazioni (più di %2 byte)</translation>
+    </message>
+    <message>
+        <source>%1: not a valid settings file: %2</source>
+        <translation>%1: file delle impostazioni non valido: %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &apos;%2&apos;; the keys are %3</source>
+        <translation>%1: chiave sconosciuta &apos;%2&apos;; le chiavi sono %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be text in double quotes</source>
+        <translation>%1: %2 deve essere un testo tra virgolette doppie</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be a whole number from %3 to %4</source>
+        <translation>%1: %2 deve essere un numero intero da %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is out of range: it must be from %4 to %5</source>
+        <translation>%1: %2 = %3 è fuori intervallo: deve essere da %4 a %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds the character U+%3, which the tracker cannot store: text may use Latin-1 characters only (U+0001 to U+00FF)</source>
+        <translation>%1: %2 contiene il carattere U+%3, che il tracker non può memorizzare: il testo può usare solo caratteri Latin-1 (da U+0001 a U+00FF)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3 characters long, but the tracker&apos;s settings hold at most %4</source>
+        <translation>%1: %2 è lungo %3 caratteri, ma le impostazioni del tracker ne contengono al massimo %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 has %3 digipeaters, but the tracker holds at most %4</source>
+        <translation>%1: %2 ha %3 digipeater, ma il tracker ne contiene al massimo %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; is not a station address the tracker can store (%4)</source>
+        <translation>%1: %2 = &quot;%3&quot; non è un indirizzo di stazione che il tracker possa memorizzare (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; holds &quot;%4&quot;, which is not a station address the tracker can store (%5)</source>
+        <translation>%1: %2 = &quot;%3&quot; contiene &quot;%4&quot;, che non è un indirizzo di stazione che il tracker possa memorizzare (%5)</translation>
+    </message>
+    <message>
+        <source>up to %1 letters or digits, then optionally - and an SSID from 0 to %2</source>
+        <translation>fino a %1 lettere o cifre, poi facoltativamente - e un SSID da 0 a %2</translation>
+    </message>
+    <message>
+        <source>%1: status_text is %2 characters long, but behind digi_path = &quot;%3&quot; the tracker has room for %4 (%5 characters, %6 fewer per digipeater)</source>
+        <translation>%1: status_text è lungo %2 caratteri, ma dopo digi_path = &quot;%3&quot; il tracker ha spazio per %4 (%5 caratteri, %6 in meno per digipeater)</translation>
+    </message>
+    <message>
+        <source>%1: digi_path = &quot;%2&quot; leaves room for %3 characters of status text, but the tracker&apos;s own status_text is %4 characters long: give a shorter status_text too</source>
+        <translation>%1: digi_path = &quot;%2&quot; lascia spazio per %3 caratteri di testo di stato, ma lo status_text del tracker è lungo %4 caratteri: indicare anche uno status_text più corto</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be &quot;%3&quot;, &quot;%4&quot; or a mode byte from 0 to 255</source>
+        <translation>%1: %2 deve essere &quot;%3&quot;, &quot;%4&quot; o un byte di modalità da 0 a 255</translation>
+    </message>
+</context>
+<context>
+    <name>WindowText</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>CorvennaII Version</source>
+        <translation>CorvennaII – Versione</translation>
+    </message>
+    <message>
+        <source>CorvennaII Read</source>
+        <translation>CorvennaII – Lettura</translation>
+    </message>
+    <message>
+        <source>CorvennaII Write</source>
+        <translation>CorvennaII – Scrittura</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lettura riuscita</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Scrittura riuscita</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>Il nuovo valore di calibrazione va scritto prima di provare i toni</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Calibrazione non scritta</translation>
+    </message>
+    <message>
+        <source>The tracker on %1 may still be transmitting: its test tone could not be stopped.</source>
+        <translation>Il tracker su %1 potrebbe essere ancora in trasmissione: non è stato possibile fermare il tono di prova.</translation>
+    </message>
+    <message>
+        <source>Tone not stopped</source>
+        <translation>Tono non fermato</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Chiudi comunque</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 was stopped after %2 minutes, as a transmitter should not stay keyed longer. Press the tone button again for another %2 minutes.</source>
+        <translation>Il tono di prova su %1 è stato fermato dopo %2 minuti, perché un trasmettitore non deve restare in trasmissione più a lungo. Premere di nuovo il pulsante del tono per altri %2 minuti.</translation>
+    </message>
+    <message>
+        <source>Tone stopped</source>
+        <translation>Tono fermato</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may still be transmitting. Press Stop Sending, or switch the tracker off.</source>
+        <translation>Il tono di prova su %1 è attivo da %2 minuti e non è stato possibile fermarlo: il tracker potrebbe essere ancora in trasmissione. Premere «Ferma invio» o spegnere il tracker.</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be stopped. Switch the tracker off, or stop the tone with: pelmoxctl --port %1 tone stop</source>
+        <translation>PelmoxConfig: il tracker su %1 potrebbe essere ancora in trasmissione: non è stato possibile fermare il tono di prova. Spegnere il tracker o fermare il tono con: pelmoxctl --port %1 tone stop</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the tracker and checking them</source>
+        <translation>Scrittura delle impostazioni nel tracker e verifica</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>&amp;About PelmoxConfig...</source>
+        <translation>&amp;Informazioni su PelmoxConfig...</translation>
+    </message>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>Informazioni su PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig versione 1.00</translation>
+    </message>
+</context>
+<context>
+    <name>link_message</name>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Numero di porta COM non valido</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <translation>Impossibile acquisire la porta COM</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState non riuscito</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState non riuscito</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts non riuscito</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Porta COM non valida</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Scrittura sulla porta COM non riuscita</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>Porta COM: scrittura incompleta</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Lettura dalla porta COM non riuscita</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Chiusura della porta COM non riuscita</translation>
+    </message>
+    <message>
+        <source>Pelmox Not Found</source>
+        <translation>Pelmox non trovato</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Lettura non riuscita</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %d %d)</source>
+        <translation>Scrittura non riuscita (codice %d %d)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Scrittura non riuscita</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,697 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>PelmoxConfig について</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig バージョン 1.00</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the settings of a Pelmox APRS weather tracker.</source>
+        <translation>Pelmox APRS 気象トラッカーの設定を読み出し、編集し、書き込みます。</translation>
+    </message>
+    <message>
+        <source>See README.md for how to connect and use it.</source>
+        <translation>接続方法と使い方は README.md を参照してください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>PelmoxConfig icon</source>
+        <translation>PelmoxConfig アイコン</translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image, and a settings
+file beside it, named with the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
+stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
+        <translation>シリアルポートにつないだ Pelmox APRS 気象トラッカーの設定を読み出し、書き込み、確認します。
+
+コマンド:
+  version                    トラッカーに何者かを問い合わせる
+  read [--output FILE] [--image FILE]
+                             設定を表示し (または FILE に保存し)、128 バイトの
+                             イメージを保存する
+  write FILE                 FILE の設定を書き込む。FILE にないキーはトラッカーの
+                             値のままになる
+  write --image FILE         FILE のイメージをトラッカーに書き込む
+  backups                    write が保存したバックアップを新しい順に一覧表示する:
+                             時刻、コールサイン、イメージファイル (write --image で復元)
+  diff FILE                  トラッカーの設定と FILE の設定を比べる。違いがあれば
+                             終了ステータス 3
+  tone 1200|2200|both [--for SECONDS]
+                             テストトーンを SECONDS 秒間 (1 から %1)、または
+                             &apos;tone stop&apos; まで送信する
+  tone stop                  テストトーンを停止する
+  ports                      システムのシリアルポートを 1 行に 1 つずつ、システムが
+                             知っている情報とともに一覧表示する
+
+write は何かを送信する前に、トラッカーの元の内容を保存します: そのイメージと、時刻と
+コールサインを名前に含む設定ファイルを
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups、Windows では
+%LOCALAPPDATA%\pelmoxconfig\backups) に保存します。新しい 100 件を残し、古いものは
+削除します。このため write --image と完全な FILE の書き込みでは、先にトラッカーを
+読み出すので約 1.6 秒余計にかかります。バックアップを保存できないときは何も送信しません。
+--no-backup を付けるとバックアップなしで書き込みます。
+
+DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバイス名です。--port がなければ
+環境変数 PELMOX_PORT で指定します。終了ステータス: 0 完了、1 ポートまたはトラッカーの
+失敗、2 使い方またはファイルの誤り、3 diff で違いあり、4 時間指定のトーンを停止できな
+かった (送信機がまだキーイングされている可能性あり)。
+
+テストトーンは送信機をキーイングします。pelmoxctl がトーンを止めるのは --for を付けた
+ときだけで、指定した SECONDS 秒 (最大 %1) の後か Ctrl+C のときです。ウィンドウは
+自分で開始したトーンを %2 分後に停止します。</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, tone, ports or backups.</source>
+        <translation>version、read、write、diff、tone、ports、backups のいずれか。</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>このヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>プログラムのバージョンを表示します。</translation>
+    </message>
+    <message>
+        <source>The serial port of the tracker.</source>
+        <translation>トラッカーのシリアルポート。</translation>
+    </message>
+    <message>
+        <source>read: save the settings to FILE.</source>
+        <translation>read: 設定を FILE に保存します。</translation>
+    </message>
+    <message>
+        <source>read: also save the image; write: store it.</source>
+        <translation>read: イメージも保存します。write: イメージを書き込みます。</translation>
+    </message>
+    <message>
+        <source>write: send without keeping a backup of what the tracker held.</source>
+        <translation>write: トラッカーの元の内容をバックアップせずに送信します。</translation>
+    </message>
+    <message>
+        <source>tone: keep the tone on SECONDS, then stop it.</source>
+        <translation>tone: トーンを SECONDS 秒間送信してから停止します。</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>コマンドが指定されていません</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>不明なコマンド &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>使い方: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;pelmoxctl --help&apos; for more.</source>
+        <translation>詳しくは &apos;pelmoxctl --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>--for takes whole seconds from 1 to %2, not &apos;%1&apos;</source>
+        <translation>--for には 1 から %2 までの整数の秒数を指定してください (&apos;%1&apos; は不可)</translation>
+    </message>
+    <message>
+        <source>no serial port chosen: give --port DEVICE or set PELMOX_PORT (COM1 to COM4 or a device name)</source>
+        <translation>シリアルポートが選ばれていません: --port DEVICE を指定するか PELMOX_PORT を設定してください (COM1 から COM4、またはデバイス名)</translation>
+    </message>
+    <message>
+        <source>the system&apos;s serial ports: %1</source>
+        <translation>システムのシリアルポート: %1</translation>
+    </message>
+    <message>
+        <source>the system reports no serial ports</source>
+        <translation>システムにシリアルポートがありません</translation>
+    </message>
+    <message>
+        <source>no such device (not plugged in, or a wrong name?)</source>
+        <translation>そのデバイスはありません (接続されていないか、名前の誤り?)</translation>
+    </message>
+    <message>
+        <source>no serial port behind %1</source>
+        <translation>%1 の先にシリアルポートがありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 はシリアルポートではありません</translation>
+    </message>
+    <message>
+        <source>the device is gone (unplugged?)</source>
+        <translation>デバイスがなくなりました (取り外された?)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>%1 が使用中です</translation>
+    </message>
+    <message>
+        <source>in use by %1 (%2)</source>
+        <translation>%1 が使用中です (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (add your user to the %2 group, then log in again)</source>
+        <translation>%1 (ユーザーを %2 グループに追加してから、ログインし直してください)</translation>
+    </message>
+    <message>
+        <source>%1: tracker %2, file %3</source>
+        <translation>%1: トラッカー %2、ファイル %3</translation>
+    </message>
+    <message>
+        <source>kept the tracker&apos;s own %2 (not in %1)</source>
+        <translation>%2 はトラッカーの値のままです (%1 にないため)</translation>
+    </message>
+    <message>
+        <source>%1: an image file holds exactly 128 bytes, this one has %2</source>
+        <translation>%1: イメージファイルはちょうど 128 バイトですが、このファイルは %2 バイトです</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
+        <translation>%1: トラッカーが使える設定イメージではありません。何も送信していません</translation>
+    </message>
+    <message>
+        <source>%1: cannot read it: %2</source>
+        <translation>%1: 読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write it: %2</source>
+        <translation>%1: 書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>標準出力</translation>
+    </message>
+    <message>
+        <source>the tone stays on until &apos;pelmoxctl tone stop&apos; (or use --for SECONDS)</source>
+        <translation>トーンは &apos;pelmoxctl tone stop&apos; まで送信され続けます (または --for SECONDS を使ってください)</translation>
+    </message>
+    <message>
+        <source>Tone on, %1 s left (Ctrl+C stops it)</source>
+        <translation>トーン送信中、残り %1 秒 (Ctrl+C で停止)</translation>
+    </message>
+    <message>
+        <source>stopped the tone early, as asked</source>
+        <translation>指示どおりトーンを早めに停止しました</translation>
+    </message>
+    <message>
+        <source>stopped before the tone was started, as asked</source>
+        <translation>指示どおりトーンを送信する前に停止しました</translation>
+    </message>
+    <message>
+        <source>the tracker on %1 may still be transmitting: stop it with &apos;pelmoxctl --port %1 tone stop&apos; or by switching the tracker off</source>
+        <translation>%1 のトラッカーはまだ送信中の可能性があります: &apos;pelmoxctl --port %1 tone stop&apos; で停止するか、トラッカーの電源を切ってください</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before stopping, as asked</source>
+        <translation>指示どおり、書き込みと確認を終えてから停止しました</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)</source>
+        <translation>%1 にバックアップを保存できません: %2。何も送信していません (--no-backup でバックアップなしで書き込めます)</translation>
+    </message>
+    <message>
+        <source>the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)</source>
+        <translation>バックアップのためにトラッカーを読み出せませんでした。何も送信していません (--no-backup でバックアップなしで書き込めます)</translation>
+    </message>
+    <message>
+        <source>no backups in %1 yet</source>
+        <translation>%1 にはまだバックアップがありません</translation>
+    </message>
+    <message>
+        <source>Finding the tracker</source>
+        <translation>トラッカーを探しています</translation>
+    </message>
+    <message>
+        <source>Reading its settings</source>
+        <translation>設定を読み出しています</translation>
+    </message>
+    <message>
+        <source>Writing and checking</source>
+        <translation>書き込みと確認</translation>
+    </message>
+</context>
+<context>
+    <name>CodecMessages</name>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>EE サイズが不正です</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %d
+</source>
+        <translation>EE サイズが不正です %d
+</translation>
+    </message>
+    <message>
+        <source>The Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters.</source>
+        <translation>ステータスビーコンのテキストが長すぎるため、切り詰めました。より長いテキストにするには、デジピータの数を減らしてください。</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>ステータスビーコンのテキストを切り詰めました</translation>
+    </message>
+    <message>
+        <source>The tracker holds at most 14 digipeaters, but the Digi Path has %zu. Shorten the Digi Path.</source>
+        <translation>トラッカーに保存できるデジピータは最大 14 個ですが、デジパスには %zu 個あります。デジパスを短くしてください。</translation>
+    </message>
+    <message>
+        <source>The Digi Path stored in the tracker is longer than 99 characters and cannot be shown in full. These digipeaters at its end were left out: </source>
+        <translation>トラッカーに保存されたデジパスは 99 文字を超えているため、すべては表示できません。末尾の次のデジピータを省略しました: </translation>
+    </message>
+    <message>
+        <source>Digi Path Shortened</source>
+        <translation>デジパスを短縮しました</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its station addresses start past its end.</source>
+        <translation>設定イメージが壊れています: 局アドレスがイメージの末尾より後から始まっています。</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its list of station addresses has no end.</source>
+        <translation>設定イメージが壊れています: 局アドレスの一覧に終わりがありません。</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text starts past its end.</source>
+        <translation>設定イメージが壊れています: ステータステキストがイメージの末尾より後から始まっています。</translation>
+    </message>
+    <message>
+        <source>The configuration image is damaged: its status text has no end.</source>
+        <translation>設定イメージが壊れています: ステータステキストに終わりがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>&amp;Callsign:</source>
+        <translation>コールサイン(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Callsign</source>
+        <translation>コールサイン</translation>
+    </message>
+    <message>
+        <source>&amp;Digi Path:</source>
+        <translation>デジパス(&amp;D):</translation>
+    </message>
+    <message>
+        <source>Digi Path</source>
+        <translation>デジパス</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>ステータスビーコン</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>テキスト(&amp;X):</translation>
+    </message>
+    <message>
+        <source>Status beacon text</source>
+        <translation>ステータスビーコンのテキスト</translation>
+    </message>
+    <message>
+        <source>Send ever&amp;y:</source>
+        <translation>ステータス送信(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>Send status every, transmissions</source>
+        <translation>ステータス送信間隔、送信回数</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>回の送信ごと</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>&amp;WX200/WM918</source>
+        <translation>WX200/WM918(&amp;W)</translation>
+    </message>
+    <message>
+        <source>WX200/WM918 weather station</source>
+        <translation>WX200/WM918 気象ステーション</translation>
+    </message>
+    <message>
+        <source>&amp;Peet</source>
+        <translation>Peet(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Peet weather station</source>
+        <translation>Peet 気象ステーション</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>タイミング</translation>
+    </message>
+    <message>
+        <source>Keyup Delay (&amp;TXD):</source>
+        <translation>キーアップ遅延 (&amp;TXD):</translation>
+    </message>
+    <message>
+        <source>Keyup delay, milliseconds</source>
+        <translation>キーアップ遅延、ミリ秒</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transmit &amp;Every:</source>
+        <translation>送信間隔(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Transmit every, seconds</source>
+        <translation>送信間隔、秒</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet Time:</source>
+        <translation>待機時間(&amp;Q):</translation>
+    </message>
+    <message>
+        <source>Quiet time, milliseconds</source>
+        <translation>待機時間、ミリ秒</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration:</source>
+        <translation>校正値(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Tone calibration</source>
+        <translation>トーン校正値</translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure</source>
+        <translation>設定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>シリアルポート</translation>
+    </message>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>バージョン読み出し(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>設定読み出し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Wr&amp;ite Configuration</source>
+        <translation>設定書き込み(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>トーンテスト</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>1200 Hz 送信(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>2200 Hz 送信(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>両方送信(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Sending</source>
+        <translation>送信停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFileText</name>
+    <message>
+        <source>%1: cannot read the settings file: %2</source>
+        <translation>%1: 設定ファイルを読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a settings file (more than %2 bytes)</source>
+        <translation>%1: 設定ファイルとしては大きすぎます (%2 バイト超)</translation>
+    </message>
+    <message>
+        <source>%1: not a valid settings file: %2</source>
+        <translation>%1: 有効な設定ファイルではありません: %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &apos;%2&apos;; the keys are %3</source>
+        <translation>%1: 不明なキー &apos;%2&apos;。使えるキーは %3 です</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be text in double quotes</source>
+        <translation>%1: %2 はダブルクォートで囲んだテキストにしてください</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be a whole number from %3 to %4</source>
+        <translation>%1: %2 は %3 から %4 までの整数にしてください</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is out of range: it must be from %4 to %5</source>
+        <translation>%1: %2 = %3 は範囲外です: %4 から %5 までにしてください</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds the character U+%3, which the tracker cannot store: text may use Latin-1 characters only (U+0001 to U+00FF)</source>
+        <translation>%1: %2 にトラッカーが保存できない文字 U+%3 が含まれています: テキストには Latin-1 の文字 (U+0001 から U+00FF) しか使えません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3 characters long, but the tracker&apos;s settings hold at most %4</source>
+        <translation>%1: %2 は %3 文字ですが、トラッカーの設定に入るのは最大 %4 文字です</translation>
+    </message>
+    <message>
+        <source>%1: %2 has %3 digipeaters, but the tracker holds at most %4</source>
+        <translation>%1: %2 にはデジピータが %3 個ありますが、トラッカーに保存できるのは最大 %4 個です</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; is not a station address the tracker can store (%4)</source>
+        <translation>%1: %2 = &quot;%3&quot; はトラッカーが保存できる局アドレスではありません (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 = &quot;%3&quot; holds &quot;%4&quot;, which is not a station address the tracker can store (%5)</source>
+        <translation>%1: %2 = &quot;%3&quot; に含まれる &quot;%4&quot; はトラッカーが保存できる局アドレスではありません (%5)</translation>
+    </message>
+    <message>
+        <source>up to %1 letters or digits, then optionally - and an SSID from 0 to %2</source>
+        <translation>最大 %1 文字の英字または数字、その後に任意で - と 0 から %2 の SSID</translation>
+    </message>
+    <message>
+        <source>%1: status_text is %2 characters long, but behind digi_path = &quot;%3&quot; the tracker has room for %4 (%5 characters, %6 fewer per digipeater)</source>
+        <translation>%1: status_text は %2 文字ですが、digi_path = &quot;%3&quot; の後にトラッカーが保存できるのは %4 文字です (%5 文字、デジピータ 1 個につき %6 文字減)</translation>
+    </message>
+    <message>
+        <source>%1: digi_path = &quot;%2&quot; leaves room for %3 characters of status text, but the tracker&apos;s own status_text is %4 characters long: give a shorter status_text too</source>
+        <translation>%1: digi_path = &quot;%2&quot; の後に残るステータステキストは %3 文字分ですが、トラッカー自身の status_text は %4 文字です: より短い status_text も指定してください</translation>
+    </message>
+    <message>
+        <source>%1: %2 must be &quot;%3&quot;, &quot;%4&quot; or a mode byte from 0 to 255</source>
+        <translation>%1: %2 は &quot;%3&quot;、&quot;%4&quot;、または 0 から 255 のモードバイトにしてください</translation>
+    </message>
+</context>
+<context>
+    <name>WindowText</name>
+    <message>
+        <source>PelmoxConfig</source>
+        <translation>PelmoxConfig</translation>
+    </message>
+    <message>
+        <source>CorvennaII Version</source>
+        <translation>CorvennaII – バージョン</translation>
+    </message>
+    <message>
+        <source>CorvennaII Read</source>
+        <translation>CorvennaII – 読み出し</translation>
+    </message>
+    <message>
+        <source>CorvennaII Write</source>
+        <translation>CorvennaII – 書き込み</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>読み出しに成功しました</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>書き込みに成功しました</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>トーンをテストする前に新しい校正値を書き込んでください</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>校正値が書き込まれていません</translation>
+    </message>
+    <message>
+        <source>The tracker on %1 may still be transmitting: its test tone could not be stopped.</source>
+        <translation>%1 のトラッカーはまだ送信中の可能性があります: テストトーンを停止できませんでした。</translation>
+    </message>
+    <message>
+        <source>Tone not stopped</source>
+        <translation>トーンが停止していません</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>このまま閉じる</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 was stopped after %2 minutes, as a transmitter should not stay keyed longer. Press the tone button again for another %2 minutes.</source>
+        <translation>%1 のテストトーンは %2 分で停止しました。送信機をそれ以上キーイングしたままにすべきではないためです。さらに %2 分送信するには、もう一度トーンのボタンを押してください。</translation>
+    </message>
+    <message>
+        <source>Tone stopped</source>
+        <translation>トーンを停止しました</translation>
+    </message>
+    <message>
+        <source>The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may still be transmitting. Press Stop Sending, or switch the tracker off.</source>
+        <translation>%1 のテストトーンは %2 分間送信されたままで、停止できませんでした。トラッカーはまだ送信中の可能性があります。「送信停止」を押すか、トラッカーの電源を切ってください。</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be stopped. Switch the tracker off, or stop the tone with: pelmoxctl --port %1 tone stop</source>
+        <translation>PelmoxConfig: %1 のトラッカーはまだ送信中の可能性があります: テストトーンを停止できませんでした。トラッカーの電源を切るか、次のコマンドでトーンを停止してください: pelmoxctl --port %1 tone stop</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the tracker and checking them</source>
+        <translation>設定をトラッカーに書き込んで確認しています</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>&amp;About PelmoxConfig...</source>
+        <translation>PelmoxConfig について(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>About PelmoxConfig</source>
+        <translation>PelmoxConfig について</translation>
+    </message>
+    <message>
+        <source>PelmoxConfig Version 1.00</source>
+        <translation>PelmoxConfig バージョン 1.00</translation>
+    </message>
+</context>
+<context>
+    <name>link_message</name>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>COM ポート番号が無効です</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <translation>COM ポートを確保できませんでした</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState に失敗しました</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState に失敗しました</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts に失敗しました</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>COM ポートが無効です</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>COM ポートへの書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>COM ポートへの書き込みが一致しません</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>COM ポートからの読み出しに失敗しました</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>COM ポートを閉じられませんでした</translation>
+    </message>
+    <message>
+        <source>Pelmox Not Found</source>
+        <translation>Pelmox が見つかりません</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>読み出しに失敗しました</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %d %d)</source>
+        <translation>書き込みに失敗しました (コード %d %d)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>書き込みに失敗しました</translation>
+    </message>
+</context>
+</TS>
