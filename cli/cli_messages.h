@@ -62,6 +62,8 @@ inline constexpr std::string_view kOutputHelp = "read: save the settings to FILE
 inline constexpr std::string_view kImageHelp = "read: also save the image; write: store it.";
 inline constexpr std::string_view kNoBackupHelp =
     "write: send without keeping a backup of what the tracker held.";
+inline constexpr std::string_view kForceHelp =
+    "write: send even what the tracker already holds, or an image that does not decode.";
 inline constexpr std::string_view kForHelp = "tone: keep the tone on SECONDS, then stop it.";
 inline constexpr std::string_view kDeviceValue = "DEVICE";
 inline constexpr std::string_view kFileValue = "FILE";
@@ -71,7 +73,8 @@ inline constexpr std::string_view kVersionSynopsis = "pelmoxctl [--port DEVICE] 
 inline constexpr std::string_view kReadSynopsis =
     "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE]";
 inline constexpr std::string_view kWriteSynopsis =
-    "pelmoxctl [--port DEVICE] write [--no-backup] FILE | write [--no-backup] --image FILE";
+    "pelmoxctl [--port DEVICE] write [--no-backup] [--force] FILE | write [--no-backup] [--force] "
+    "--image FILE";
 inline constexpr std::string_view kDiffSynopsis = "pelmoxctl [--port DEVICE] diff FILE";
 inline constexpr std::string_view kToneSynopsis =
     "pelmoxctl [--port DEVICE] tone 1200|2200|both [--for SECONDS] | tone stop";
@@ -135,7 +138,24 @@ inline constexpr std::string_view kKeySeparator = ", ";
 inline constexpr std::string_view kImageFileSize =
     "%1: an image file holds exactly 128 bytes, this one has %2";
 inline constexpr std::string_view kImageFileDamaged =
-    "%1: not a configuration image the tracker can use; nothing was sent";
+    "%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it "
+    "is)";
+// Memory that does not decode (a new or erased tracker's): what read and diff say, and write
+// after it has stored such an image (--force). The fills that name what it holds follow it.
+inline constexpr std::string_view kNoSettingsHeld =
+    "the tracker's memory holds no readable settings";
+inline constexpr std::string_view kMemoryErased =
+    " (all 128 bytes are 0xFF, as in a new or erased memory)";
+inline constexpr std::string_view kMemoryZeroed = " (all 128 bytes are zero)";
+inline constexpr std::string_view kWroteNoSettings =
+    "stored the image as it is; the tracker's memory holds no readable settings";
+// A partial file, %1, needs the tracker's own settings for the keys it lacks.
+inline constexpr std::string_view kPartialOnNoSettings =
+    "%1 gives only some settings, and the tracker's memory holds no readable settings to keep "
+    "for the others; nothing was sent (write a complete file)";
+// write, when the image it read equals the one it would send, byte for byte.
+inline constexpr std::string_view kAlreadyHeld =
+    "the tracker already holds these settings; nothing written (--force writes anyway)";
 inline constexpr std::string_view kCannotRead = "%1: cannot read it: %2";
 inline constexpr std::string_view kCannotWrite = "%1: cannot write it: %2";
 inline constexpr std::string_view kStandardOutput = "standard output";
@@ -166,6 +186,13 @@ inline constexpr std::string_view kBackupReadFailed =
     "the tracker could not be read for a backup; nothing was sent (--no-backup writes without one)";
 // pelmoxctl backups: time, callsign, image file; and the line when there are none.
 inline constexpr std::string_view kBackupLine = "%1  %2  %3";
+// Behind the line, in brackets: an image without a settings file, and a time that disagrees
+// with the order the backups were made in.
+inline constexpr std::string_view kBackupNotes = "  (%1)";
+inline constexpr std::string_view kNoteSeparator = "; ";
+inline constexpr std::string_view kImageOnlyNote = "memory does not decode: image only";
+inline constexpr std::string_view kClockNote =
+    "dated before the backup made before it: the computer's clock was behind, or had been ahead";
 inline constexpr std::string_view kNoBackups = "no backups in %1 yet";
 
 // The steps of the progress line.

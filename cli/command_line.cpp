@@ -82,7 +82,8 @@ Invocation parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption toneFor("for", toQString(CliText::kForHelp),
                                      toQString(CliText::kSecondsValue));
     const QCommandLineOption noBackup("no-backup", toQString(CliText::kNoBackupHelp));
-    parser.addOptions({help, version, port, output, image, noBackup, toneFor});
+    const QCommandLineOption force("force", toQString(CliText::kForceHelp));
+    parser.addOptions({help, version, port, output, image, noBackup, force, toneFor});
     parser.addPositionalArgument(toQString(CliText::kCommandArgument),
                                  toQString(CliText::kCommandArgumentHelp),
                                  toQString(CliText::kCommandArgumentSyntax));
@@ -121,7 +122,7 @@ Invocation parseCommandLine(const QStringList& arguments) {
     };
     if (misused(port, form->takesPort) || misused(output, form->takesOutput) ||
         misused(image, form->takesImage) || misused(toneFor, form->command == Command::Tone) ||
-        (parser.isSet(noBackup) && form->command != Command::Write) ||
+        ((parser.isSet(noBackup) || parser.isSet(force)) && form->command != Command::Write) ||
         words.size() < form->minArguments || words.size() > form->maxArguments) {
         return usageOf(*form);
     }
@@ -133,6 +134,7 @@ Invocation parseCommandLine(const QStringList& arguments) {
     invocation.output = parser.value(output);
     invocation.image = parser.value(image);
     invocation.backup = !parser.isSet(noBackup);
+    invocation.force = parser.isSet(force);
     switch (form->command) {
         case Command::Write:
             // A settings file or an image, never both, never neither.

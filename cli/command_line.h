@@ -15,6 +15,7 @@ struct Invocation {
     QString image;                // read --image, write --image
     QString file;                 // write FILE, diff FILE
     bool backup = true;           // write: keep what the tracker held first (not --no-backup)
+    bool force = false;           // write --force: send what it holds, or an undecodable image
     char toneCode = 0;            // tone: the code the tracker knows
     int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
     QString text;                 // the help text for Help, the usage error for Invalid

@@ -17,6 +17,7 @@ struct Expected {
     char toneCode = 0;
     int toneSeconds = 0;
     bool backup = true;
+    bool force = false;
 };
 
 TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
@@ -40,6 +41,8 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         {{"write", "--image", "a", "--image", "b"}, {Command::Invalid}},
         {{"--no-backup", "write", "--image", "b"}, {Command::Write, {}, "b", {}, {}, 0, 0, false}},
         {{"read", "--no-backup"}, {Command::Invalid}},
+        {{"write", "--force", "a"}, {Command::Write, "a", {}, {}, {}, 0, 0, true, true}},
+        {{"diff", "--force", "a"}, {Command::Invalid}},
         {{"diff", "a"}, {Command::Diff, "a"}},
         {{"diff"}, {Command::Invalid}},
         {{"diff", "a", "b"}, {Command::Invalid}},
@@ -85,6 +88,7 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         EXPECT_EQ(got.toneCode, c.expected.toneCode) << what;
         EXPECT_EQ(got.toneSeconds, c.expected.toneSeconds) << what;
         EXPECT_EQ(got.backup, c.expected.backup) << what;
+        EXPECT_EQ(got.force, c.expected.force) << what;
     }
 }
 

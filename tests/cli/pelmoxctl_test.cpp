@@ -734,6 +734,7 @@ TEST(VanishedTrackerTest, OneLineNamesTheDeviceAndWhy) {
     for (const auto& c : cases) {
         SimulatedTracker tracker;
         ASSERT_TRUE(tracker.start());
+        tracker.setImage(encoded(kOwnSettings));  // so that the write has something to send
         tracker.setFault(c.fault);
         const QString device = QString::fromStdString(tracker.devicePath());
         const Outcome vanished = pelmoxctl(QStringList{"--port", device} + c.arguments);
