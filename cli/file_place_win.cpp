@@ -5,9 +5,13 @@
 
 namespace file_place {
 
-// MoveFileEx with MOVEFILE_WRITE_THROUGH returns only once the file is on the disk.
-bool syncToDisk(QFile&, QString&) {
-    return true;
+// The disk is reached when the file is moved: MoveFileEx with MOVEFILE_WRITE_THROUGH returns
+// only once it is there.
+bool writeToDisk(QFile& file, QByteArrayView bytes, QString& error) {
+    if (file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush())
+        return true;
+    error = file.errorString();
+    return false;
 }
 
 // Without MOVEFILE_REPLACE_EXISTING the move fails rather than replace a file that has the name.
