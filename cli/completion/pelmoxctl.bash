@@ -64,7 +64,7 @@ _pelmoxctl() {
         version | diff) options+=" --port" ;;
         tone) options+=" --port --for" ;;
         read) options+=" --port --output --image" ;;
-        write) options+=" --port --image --no-backup" ;;
+        write) options+=" --port --image --no-backup --force" ;;
     esac
     if [[ $cur == -* || -z $command ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -59,7 +59,7 @@ expect "pelmoxctl --port $dir/pts/" "$dir/pts/4"
 expect 'pelmoxctl -p /dev/ttyUSB0 read --' '--help --image --output --port --version'
 expect 'pelmoxctl read --output ' 'backup.img pts ttyUSB0 wx.toml'
 expect 'pelmoxctl write ' 'backup.img pts ttyUSB0 wx.toml'
-expect 'pelmoxctl write --' '--help --image --no-backup --port --version'
+expect 'pelmoxctl write --' '--force --help --image --no-backup --port --version'
 expect 'pelmoxctl backups ' ''
 expect 'pelmoxctl diff w' 'wx.toml'
 expect 'pelmoxctl ports ' ''
