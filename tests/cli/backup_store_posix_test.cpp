@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 
 #include "backup_store.h"
@@ -101,14 +102,16 @@ TEST(BackupStorePosix, FolderThatFillsUpKeepsNothingOfTheBackup) {
     ASSERT_FALSE(store.save(image, QByteArrayView("x = 1\n"), "N0CALL", kNow).failed);
     const QStringList before = QDir(dir.path()).entryList(QDir::Files);
     for (const rlim_t room : {rlim_t{4}, rlim_t{64}}) {
-        const BackupStore::Saved saved = [&] {
+        std::optional<BackupStore::Saved> saved;
+        {
             const FileSizeLimit limit(room);
-            if (!limit.set())
-                return BackupStore::Saved{};
-            return store.save(image, QByteArrayView("x = 2\n"), "N0CALL", kNow.addSecs(1));
-        }();
-        ASSERT_TRUE(saved.failed) << room;
-        EXPECT_EQ(*saved.failed, "File too large") << room;
+            if (limit.set())
+                saved = store.save(image, QByteArrayView("x = 2\n"), "N0CALL", kNow.addSecs(1));
+        }
+        if (!saved)
+            GTEST_SKIP() << "this process may not limit the size of its files (setrlimit)";
+        ASSERT_TRUE(saved->failed) << room;
+        EXPECT_EQ(*saved->failed, "File too large") << room;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before) << room;
     }
 }
