@@ -30,7 +30,7 @@ inline constexpr std::string_view kDescription = PELMOX_TR(
     "  backups                    list the backups that write keeps, newest first: time,\n"
     "                             callsign and image file (restore one with write --image)\n"
     "  diff FILE                  compare the tracker's settings with FILE's; exit status 3\n"
-    "                             when they differ\n"
+    "                             when they differ or the tracker holds none\n"
     "  check [FILE]               hold the tracker's settings (or FILE's) against what the\n"
     "                             APRS network asks of a fixed weather station: the beacon\n"
     "                             header, then one line per error, warning or note\n"
@@ -41,13 +41,17 @@ inline constexpr std::string_view kDescription = PELMOX_TR(
     "  ports                      list the system's serial ports, one a line, with what the\n"
     "                             system knows of each\n"
     "\n"
-    "Before it sends anything, write keeps what the tracker held: its image, and a settings\n"
-    "file beside it, named with the time and the callsign, in\n"
+    "Before it sends anything, write keeps what the tracker held: its image as it was, and a\n"
+    "settings file beside it when the image holds settings, named with a number that gives\n"
+    "their order (never the clock), the time and the callsign, in\n"
     "$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows\n"
     "%LOCALAPPDATA%\\pelmoxconfig\\backups). The newest 100 are kept, older ones are removed.\n"
     "For this, write --image and a write of a complete FILE read the tracker first, about\n"
     "1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without\n"
-    "one.\n"
+    "one. When the tracker already holds what write would send, nothing is sent (exit status\n"
+    "0); --force sends it all the same, and lets write --image send an image that holds no\n"
+    "settings. Memory that holds none (a new or erased tracker) is kept as an image only;\n"
+    "read fails on it, diff says it differs, and only a complete FILE or an image is written.\n"
     "\n"
     "Before the upload write prints check's errors and warnings for what it sends, and goes\n"
     "on; --strict sends nothing when there is an error, --quiet prints only what fails.\n"
@@ -80,6 +84,8 @@ inline constexpr std::string_view kQuietHelp = PELMOX_TR(
     "CliText", "write: print only what fails, not check's warnings or the settings stored.");
 inline constexpr std::string_view kShowHeaderHelp =
     PELMOX_TR("CliText", "read: add the beacon header the tracker sends, as a comment.");
+inline constexpr std::string_view kForceHelp = PELMOX_TR(
+    "CliText", "write: send even what the tracker already holds, or an image that does not decode.");
 inline constexpr std::string_view kForHelp =
     PELMOX_TR("CliText", "tone: keep the tone on SECONDS, then stop it.");
 inline constexpr std::string_view kDeviceValue = "DEVICE";
@@ -90,7 +96,8 @@ inline constexpr std::string_view kVersionSynopsis = "pelmoxctl [--port DEVICE] 
 inline constexpr std::string_view kReadSynopsis =
     "pelmoxctl [--port DEVICE] read [--output FILE] [--image FILE] [--show-header]";
 inline constexpr std::string_view kWriteSynopsis =
-    "pelmoxctl [--port DEVICE] write [--no-backup] [--strict] [--quiet] FILE | write [...] "
+    "pelmoxctl [--port DEVICE] write [--no-backup] [--force] [--strict] [--quiet] FILE | write "
+    "[...] "
     "--image FILE";
 inline constexpr std::string_view kDiffSynopsis = "pelmoxctl [--port DEVICE] diff FILE";
 inline constexpr std::string_view kCheckSynopsis = "pelmoxctl [--port DEVICE] check | check FILE";
@@ -180,7 +187,27 @@ inline constexpr std::string_view kKeySeparator = ", ";
 inline constexpr std::string_view kImageFileSize =
     PELMOX_TR("CliText", "%1: an image file holds exactly 128 bytes, this one has %2");
 inline constexpr std::string_view kImageFileDamaged =
-    PELMOX_TR("CliText", "%1: not a configuration image the tracker can use; nothing was sent");
+    PELMOX_TR("CliText",
+              "%1: not a configuration image the tracker can use; nothing was sent (--force sends "
+              "it as it is)");
+// Memory that does not decode (a new or erased tracker's): what read and diff say, and write
+// after it has stored such an image (--force). The fills that name what it holds follow it.
+inline constexpr std::string_view kNoSettingsHeld =
+    PELMOX_TR("CliText", "the tracker's memory holds no readable settings");
+inline constexpr std::string_view kMemoryErased =
+    PELMOX_TR("CliText", " (all 128 bytes are 0xFF, as in a new or erased memory)");
+inline constexpr std::string_view kMemoryZeroed =
+    PELMOX_TR("CliText", " (all 128 bytes are zero)");
+inline constexpr std::string_view kWroteNoSettings = PELMOX_TR(
+    "CliText", "stored the image as it is; the tracker's memory holds no readable settings");
+// A partial file, %1, needs the tracker's own settings for the keys it lacks.
+inline constexpr std::string_view kPartialOnNoSettings =
+    PELMOX_TR("CliText",
+              "%1 gives only some settings, and the tracker's memory holds no readable settings "
+              "to keep for the others; nothing was sent (write a complete file)");
+// write, when the image it read equals the one it would send, byte for byte.
+inline constexpr std::string_view kAlreadyHeld = PELMOX_TR(
+    "CliText", "the tracker already holds these settings; nothing written (--force writes anyway)");
 inline constexpr std::string_view kCannotRead = PELMOX_TR("CliText", "%1: cannot read it: %2");
 inline constexpr std::string_view kCannotWrite = PELMOX_TR("CliText", "%1: cannot write it: %2");
 inline constexpr std::string_view kStandardOutput = PELMOX_TR("CliText", "standard output");
@@ -217,6 +244,13 @@ inline constexpr std::string_view kBackupReadFailed =
               "without one)");
 // pelmoxctl backups: time, callsign, image file; and the line when there are none.
 inline constexpr std::string_view kBackupLine = "%1  %2  %3";
+// Behind the line, in brackets: an image without a settings file, and a time that disagrees
+// with the order the backups were made in.
+inline constexpr std::string_view kBackupNotes = "  (%1)";
+inline constexpr std::string_view kNoteSeparator = "; ";
+inline constexpr std::string_view kImageOnlyNote = "memory does not decode: image only";
+inline constexpr std::string_view kClockNote =
+    "dated before the backup made before it: the computer's clock was behind, or had been ahead";
 inline constexpr std::string_view kNoBackups = PELMOX_TR("CliText", "no backups in %1 yet");
 
 // The steps of the progress line.

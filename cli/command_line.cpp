@@ -86,8 +86,9 @@ Invocation parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption strict("strict", toQString(CliText::kStrictHelp));
     const QCommandLineOption quiet({"q", "quiet"}, toQString(CliText::kQuietHelp));
     const QCommandLineOption showHeader("show-header", toQString(CliText::kShowHeaderHelp));
-    parser.addOptions(
-        {help, version, port, output, image, noBackup, strict, quiet, showHeader, toneFor});
+    const QCommandLineOption force("force", toQString(CliText::kForceHelp));
+    parser.addOptions({help, version, port, output, image, noBackup, strict, quiet, showHeader,
+                       force, toneFor});
     parser.addPositionalArgument(toQString(CliText::kCommandArgument),
                                  toQString(CliText::kCommandArgumentHelp),
                                  toQString(CliText::kCommandArgumentSyntax));
@@ -126,7 +127,8 @@ Invocation parseCommandLine(const QStringList& arguments) {
     };
     if (misused(port, form->takesPort) || misused(output, form->takesOutput) ||
         misused(image, form->takesImage) || misused(toneFor, form->command == Command::Tone) ||
-        ((parser.isSet(noBackup) || parser.isSet(strict) || parser.isSet(quiet)) &&
+        ((parser.isSet(noBackup) || parser.isSet(strict) || parser.isSet(quiet) ||
+          parser.isSet(force)) &&
          form->command != Command::Write) ||
         (parser.isSet(showHeader) && form->command != Command::Read) ||
         words.size() < form->minArguments || words.size() > form->maxArguments) {
@@ -143,6 +145,7 @@ Invocation parseCommandLine(const QStringList& arguments) {
     invocation.strict = parser.isSet(strict);
     invocation.quiet = parser.isSet(quiet);
     invocation.showHeader = parser.isSet(showHeader);
+    invocation.force = parser.isSet(force);
     switch (form->command) {
         case Command::Write:
             // A settings file or an image, never both, never neither.

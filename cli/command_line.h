@@ -30,6 +30,7 @@ struct Invocation {
     bool strict = false;          // write --strict: nothing sent when check finds an error
     bool quiet = false;           // write --quiet: only what fails is told
     bool showHeader = false;      // read --show-header: the beacon header as a comment too
+    bool force = false;           // write --force: send what it holds, or an undecodable image
     char toneCode = 0;            // tone: the code the tracker knows
     int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
     QString text;                 // the help text for Help, the usage error for Invalid

@@ -32,6 +32,7 @@
 #include "tracker_backup.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
+#include "tracker_memory.h"
 #include "tracker_units.h"
 
 namespace {
@@ -68,21 +69,22 @@ bool findTracker(CTrackerLink& link, Reply& reply) {
     return link.findTracker(std::span(reply).first(exchange_time::kReplyCapacity));
 }
 
-// Two downloads that agree, decoded into the record, as Read Configuration takes them. The
-// failure is an error box, as in the window, so that it is not told after a device has gone.
-bool readSettings(CTrackerLink& link, CTrackerConfig& record, ImageBytes& image) {
+// Two downloads of 128 bytes that agree, as Read Configuration takes them, and their settings when
+// they decode. The failure is an error box, as in the window, so that it is not told after a
+// device has gone. Memory that does not decode was read all the same: each command decides.
+bool readMemory(CTrackerLink& link, TrackerMemory& memory) {
     ImageBuffer buffer{};
     const std::size_t length = link.readImageVerified(buffer);
     const auto bytes = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
-    if (length != ConfigImage::kSize || ConfigImage::decode(record, bytes))
+    if (length != ConfigImage::kSize)
         return errorBox(CliText::kReadFailed);
-    std::copy(bytes.begin(), bytes.end(), image.begin());
+    std::copy(bytes.begin(), bytes.end(), memory.image.begin());
+    memory.settings = decodeQuietly(bytes);
     return false;
 }
 
-// The tracker found and its settings read, showing the progress of both steps.
-bool findAndReadSettings(CTrackerLink& link, Reply& reply, CTrackerConfig& record,
-                         ImageBytes& image) {
+// The tracker found and its memory read, showing the progress of both steps.
+bool findAndReadMemory(CTrackerLink& link, Reply& reply, TrackerMemory& memory) {
     // The port stays ours from the search to the second download, so that no other program
     // slips in between the exchanges and talks to the tracker meanwhile.
     const CTrackerLink::PortHold hold = link.holdPort();
@@ -90,7 +92,7 @@ bool findAndReadSettings(CTrackerLink& link, Reply& reply, CTrackerConfig& recor
     if (findTracker(link, reply))
         return true;
     progress.advance();
-    return readSettings(link, record, image);
+    return readMemory(link, memory);
 }
 
 // A keyup delay or quiet time as the tracker reports it stores the very step it came from, so
@@ -168,25 +170,42 @@ ExitStatus read(const Invocation& invocation) {
         return ExitStatus::BadInput;
 
     Reply reply{};
-    CTrackerConfig record;
-    ImageBytes image{};
-    if (findAndReadSettings(link, reply, record, image))
+    TrackerMemory memory;
+    if (findAndReadMemory(link, reply, memory))
         return ExitStatus::DeviceFailed;
+    if (!memory.settings) {
+        reportProblem(noSettingsLine(memory.image));
+        return ExitStatus::DeviceFailed;
+    }
+    const ImageBytes& image = memory.image;
     if (!invocation.image.isEmpty() &&
         imageOut.commit(QByteArrayView(image.data(), static_cast<qsizetype>(image.size())))) {
         return ExitStatus::BadInput;
     }
-    std::string text = settingsText(record, versionLine(reply));
+    std::string text = settingsText(*memory.settings, versionLine(reply));
     text.insert(text.find('\n') + 1, headerComment(invocation, image));
     return outputStatus(settingsOut.commit(text));
 }
 
-// After a verified write: what the tracker now stores, in the settings file's form.
+// After a verified write: what the tracker now stores, in the settings file's form; for an image
+// that does not decode (written with --force), a line saying so.
 ExitStatus printStored(std::span<const std::uint8_t> written, const Reply& reply) {
-    CTrackerConfig stored;
-    if (ConfigImage::decode(stored, written))
-        return ExitStatus::DeviceFailed;
-    return outputStatus(OutputFile({}).commit(settingsText(stored, versionLine(reply))));
+    const std::optional<CTrackerConfig> stored = decodeQuietly(written);
+    if (!stored) {
+        StderrConsole::printLine(toQString(CliText::kWroteNoSettings));
+        return ExitStatus::Success;
+    }
+    return outputStatus(OutputFile({}).commit(settingsText(*stored, versionLine(reply))));
+}
+
+// The image read equals the one a write would send, byte for byte: nothing is sent (no write
+// cycle of the tracker's memory is spent), and what it stores is printed as after a write.
+bool alreadyHeld(const Invocation& invocation, const TrackerMemory& held,
+                 std::span<const std::uint8_t> toSend) {
+    if (invocation.force || !std::equal(toSend.begin(), toSend.end(), held.image.begin()))
+        return false;
+    StderrConsole::printLine(toQString(CliText::kAlreadyHeld));
+    return true;
 }
 
 // A tracker that answered but whose memory could not be read twice alike: the write could still
@@ -230,9 +249,8 @@ ExitStatus write(const Invocation& invocation) {
             return ExitStatus::DeviceFailed;
         progress.advance();
         if (reads) {
-            CTrackerConfig held;
-            ImageBytes heldImage{};
-            if (readSettings(link, held, heldImage)) {
+            TrackerMemory held;
+            if (readMemory(link, held)) {
                 // A file that names every setting needs the read only for its backup.
                 if (!partial)
                     backupReadFailed(link);
@@ -240,11 +258,17 @@ ExitStatus write(const Invocation& invocation) {
             }
             progress.advance();
             if (partial) {
-                record = held;
+                if (!held.settings) {
+                    reportProblem(toQString(CliText::kPartialOnNoSettings).arg(invocation.file));
+                    return ExitStatus::BadInput;
+                }
+                record = *held.settings;
                 if (encodeForWrite(*file, record, buffer) || refusedAsStrict(invocation, buffer))
                     return ExitStatus::BadInput;
             }
-            if (invocation.backup && keepBackup(heldImage, held, versionLine(reply)))
+            if (alreadyHeld(invocation, held, written))
+                return printStored(written, reply);
+            if (invocation.backup && keepBackup(held, versionLine(reply)))
                 return ExitStatus::BadInput;
         }
         warnBeforeUpload(invocation, written);
@@ -265,8 +289,10 @@ ExitStatus writeImage(const Invocation& invocation) {
     ImageBytes image{};
     if (readImageFile(invocation.image, image))
         return ExitStatus::BadInput;
+    // An image that does not decode would leave the tracker without settings; only --force sends
+    // one, as a restore of memory kept as it was.
     CTrackerConfig check;
-    if (ConfigImage::decode(check, image)) {
+    if (!invocation.force && ConfigImage::decode(check, image)) {
         reportProblem(toQString(CliText::kImageFileDamaged).arg(invocation.image));
         return ExitStatus::BadInput;
     }
@@ -291,14 +317,15 @@ ExitStatus writeImage(const Invocation& invocation) {
             return ExitStatus::DeviceFailed;
         progress.advance();
         if (invocation.backup) {
-            CTrackerConfig held;
-            ImageBytes heldImage{};
-            if (readSettings(link, held, heldImage)) {
+            TrackerMemory held;
+            if (readMemory(link, held)) {
                 backupReadFailed(link);
                 return ExitStatus::DeviceFailed;
             }
             progress.advance();
-            if (keepBackup(heldImage, held, versionLine(reply)))
+            if (alreadyHeld(invocation, held, image))
+                return printStored(image, reply);
+            if (keepBackup(held, versionLine(reply)))
                 return ExitStatus::BadInput;
         }
         warnBeforeUpload(invocation, image);
@@ -308,6 +335,16 @@ ExitStatus writeImage(const Invocation& invocation) {
     if (failed)
         return ExitStatus::DeviceFailed;
     return invocation.quiet ? ExitStatus::Success : printStored(image, reply);
+}
+
+// Memory without settings differs from every file; a complete file is still checked as a write
+// would encode it, so that its problems come first.
+ExitStatus differsFromNoSettings(const SettingsFile& file, std::span<const std::uint8_t> image) {
+    CTrackerConfig record;
+    ImageBuffer buffer{};
+    if (file.complete() && encodeForWrite(file, record, buffer))
+        return ExitStatus::BadInput;
+    return printLines({noSettingsLine(image)}) ? ExitStatus::BadInput : ExitStatus::Differs;
 }
 
 // The tracker's settings against a file's, as a write of the file would store them: the same
@@ -322,10 +359,12 @@ ExitStatus diff(const Invocation& invocation) {
         return ExitStatus::BadInput;
 
     Reply reply{};
-    CTrackerConfig tracker;
-    ImageBytes image{};
-    if (findAndReadSettings(link, reply, tracker, image))
+    TrackerMemory memory;
+    if (findAndReadMemory(link, reply, memory))
         return ExitStatus::DeviceFailed;
+    if (!memory.settings)
+        return differsFromNoSettings(*file, memory.image);
+    const CTrackerConfig& tracker = *memory.settings;
     CTrackerConfig written = tracker;
     ImageBuffer buffer{};
     CTrackerConfig stored;
@@ -360,11 +399,15 @@ ExitStatus check(const Invocation& invocation) {
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     Reply reply{};
-    CTrackerConfig record;
-    ImageBytes image{};
-    if (findAndReadSettings(link, reply, record, image))
+    TrackerMemory memory;
+    if (findAndReadMemory(link, reply, memory))
         return ExitStatus::DeviceFailed;
-    return printAdvice(image);
+    // Memory without settings is told as read tells it: there is nothing to hold against rules.
+    if (!memory.settings) {
+        reportProblem(noSettingsLine(memory.image));
+        return ExitStatus::DeviceFailed;
+    }
+    return printAdvice(memory.image);
 }
 
 // How a timed tone ended while the port was held: the exit status, or the line to print before

@@ -16,6 +16,7 @@
 #include "settings_keys.h"
 #include "stderr_console.h"
 #include "tracker_config.h"
+#include "tracker_memory.h"
 #include "tracker_units.h"
 
 namespace {
@@ -63,11 +64,10 @@ std::string_view nameOf(Level level) {
     return {};
 }
 
-// The settings the image holds; write and check only ever see images the codec can read.
-CTrackerConfig settingsOf(std::span<const std::uint8_t> image) {
-    CTrackerConfig record;
-    static_cast<void>(ConfigImage::decode(record, image.first(ConfigImage::kSize)));
-    return record;
+// The settings the image holds. Only write --force sends an image without any (a restore of
+// memory kept as it was): there is nothing in it to hold against the network's rules.
+std::optional<CTrackerConfig> settingsOf(std::span<const std::uint8_t> image) {
+    return decodeQuietly(image.first(ConfigImage::kSize));
 }
 
 // One line per finding of at least the given level, the setting shown as the settings file
@@ -139,7 +139,7 @@ ExitStatus checkFile(const QString& path) {
 
 ExitStatus printAdvice(std::span<const std::uint8_t> image, const QStringList& refused,
                        const QStringList& notes) {
-    const CTrackerConfig record = settingsOf(image);
+    const CTrackerConfig record = settingsOf(image).value_or(CTrackerConfig{});
     const std::vector<AprsAdvice::Finding> found = AprsAdvice::check(record);
     QByteArray text;
     const auto add = [&text](const QString& line) { text += line.toLocal8Bit() + '\n'; };
@@ -158,9 +158,10 @@ ExitStatus printAdvice(std::span<const std::uint8_t> image, const QStringList& r
 }
 
 bool refusedAsStrict(const Invocation& invocation, std::span<const std::uint8_t> image) {
-    if (!invocation.strict)
+    const std::optional<CTrackerConfig> settings = settingsOf(image);
+    if (!invocation.strict || !settings)
         return false;
-    const CTrackerConfig record = settingsOf(image);
+    const CTrackerConfig& record = *settings;
     const std::vector<AprsAdvice::Finding> found = AprsAdvice::check(record);
     if (AprsAdvice::worst(found) != Level::Error)
         return false;
@@ -169,9 +170,10 @@ bool refusedAsStrict(const Invocation& invocation, std::span<const std::uint8_t>
 }
 
 void warnBeforeUpload(const Invocation& invocation, std::span<const std::uint8_t> image) {
-    if (invocation.quiet)
+    const std::optional<CTrackerConfig> settings = settingsOf(image);
+    if (invocation.quiet || !settings)
         return;
-    const CTrackerConfig record = settingsOf(image);
+    const CTrackerConfig& record = *settings;
     printOnStderr(findingLines(record, AprsAdvice::check(record), Level::Warning));
 }
 

@@ -3,17 +3,16 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
-#include <span>
 
 #include "exit_status.h"
-#include "tracker_config.h"
+#include "tracker_memory.h"
 
-// Keeps the image the tracker held, with its settings file (record, the image decoded, under a
-// comment naming the version reply), in the user's backup folder. When it cannot, reports in one
-// line the folder and why, and returns the failure mark: nothing may then be sent.
-[[nodiscard]] bool keepBackup(std::span<const std::uint8_t> image, const CTrackerConfig& record,
-                              const QString& versionReply);
+// Keeps the image the tracker held as it was, with its settings file (record, the image decoded,
+// under a comment naming the version reply) when it decodes, in the user's backup folder. When
+// it cannot, reports in one line the folder and why, and returns the failure mark: nothing may
+// then be sent.
+[[nodiscard]] bool keepBackup(const TrackerMemory& held, const QString& versionReply);
 
-// Prints the backups in the folder, newest first, one a line: time, callsign, image file.
+// Prints the backups in the folder, newest first, one a line: time in the user's time zone,
+// callsign, image file, and a note for an image only and for a time that is out of order.
 ExitStatus listBackups();

@@ -173,9 +173,9 @@ bool benchBackups(const Command& command, double readMs, const BackupFiles& file
         bool readsAnyway;
     };
     const std::array<Write, 3> writes = {
-        Write{"write FILE (one key)", {"write", files.partial}, true},
-        Write{"write FILE", {"write", files.settings}, false},
-        Write{"write --image FILE", {"write", "--image", files.image}, false},
+        Write{"write FILE (one key)", {"write", "--force", files.partial}, true},
+        Write{"write FILE", {"write", "--force", files.settings}, false},
+        Write{"write --image FILE", {"write", "--force", "--image", files.image}, false},
     };
     constexpr int kPairs = 7;
     std::printf(
@@ -253,13 +253,14 @@ bool benchPelmoxctl(const std::string& device, std::size_t versionLength,
     std::array<Result, 7> results = {
         measure("version", identify, command({"version"}), RUSAGE_CHILDREN),
         measure("read", identify + readVerified, command({"read"}), RUSAGE_CHILDREN),
-        // Every write reads the tracker first for its backup (benchBackups sets it apart).
-        measure("write FILE", identify + readVerified + writeVerified, command({"write", settings}),
-                RUSAGE_CHILDREN),
+        // Every write reads the tracker first for its backup (benchBackups sets it apart), and
+        // is forced: the tracker already holds what each would send, and would be left alone.
+        measure("write FILE", identify + readVerified + writeVerified,
+                command({"write", "--force", settings}), RUSAGE_CHILDREN),
         measure("write FILE (one key)", identify + readVerified + writeVerified,
-                command({"write", partial}), RUSAGE_CHILDREN),
+                command({"write", "--force", partial}), RUSAGE_CHILDREN),
         measure("write --image FILE", identify + readVerified + writeVerified,
-                command({"write", "--image", image}), RUSAGE_CHILDREN),
+                command({"write", "--force", "--image", image}), RUSAGE_CHILDREN),
         measure("tone 1200", identify + ms(exchange_time::tone()), command({"tone", "1200"}),
                 RUSAGE_CHILDREN),
         measure(

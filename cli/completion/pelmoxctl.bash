@@ -64,7 +64,7 @@ _pelmoxctl() {
         version | diff | check) options+=" --port" ;;
         tone) options+=" --port --for" ;;
         read) options+=" --port --output --image --show-header" ;;
-        write) options+=" --port --image --no-backup --strict --quiet" ;;
+        write) options+=" --port --image --no-backup --strict --quiet --force" ;;
     esac
     if [[ $cur == -* || -z $command ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

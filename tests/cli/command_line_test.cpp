@@ -20,6 +20,7 @@ struct Expected {
     bool strict = false;
     bool quiet = false;
     bool showHeader = false;
+    bool force = false;
 };
 
 TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
@@ -54,6 +55,8 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         {{"-p", "a", "check", "a"}, {Command::Invalid}},
         {{"check", "a", "b"}, {Command::Invalid}},
         {{"check", "--quiet"}, {Command::Invalid}},
+        {{"write", "--force", "a"}, {.command = Command::Write, .file = "a", .force = true}},
+        {{"diff", "--force", "a"}, {Command::Invalid}},
         {{"diff", "a"}, {Command::Diff, "a"}},
         {{"diff"}, {Command::Invalid}},
         {{"diff", "a", "b"}, {Command::Invalid}},
@@ -102,6 +105,7 @@ TEST(CommandLine, TakesEachCommandWithItsWordsAndOptionsOnly) {
         EXPECT_EQ(got.strict, c.expected.strict) << what;
         EXPECT_EQ(got.quiet, c.expected.quiet) << what;
         EXPECT_EQ(got.showHeader, c.expected.showHeader) << what;
+        EXPECT_EQ(got.force, c.expected.force) << what;
     }
 }
 

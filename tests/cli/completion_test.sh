@@ -59,7 +59,7 @@ expect "pelmoxctl --port $dir/pts/" "$dir/pts/4"
 expect 'pelmoxctl -p /dev/ttyUSB0 read --' '--help --image --output --port --show-header --version'
 expect 'pelmoxctl read --output ' 'backup.img pts ttyUSB0 wx.toml'
 expect 'pelmoxctl write ' 'backup.img pts ttyUSB0 wx.toml'
-expect 'pelmoxctl write --' '--help --image --no-backup --port --quiet --strict --version'
+expect 'pelmoxctl write --' '--force --help --image --no-backup --port --quiet --strict --version'
 expect 'pelmoxctl check w' 'wx.toml'
 expect 'pelmoxctl backups ' ''
 expect 'pelmoxctl diff w' 'wx.toml'

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -25,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -205,22 +207,23 @@ TEST_F(PelmoxctlTest, BackupRestoresTheDefaultsExactly) {
     EXPECT_EQ(tracker.image(), kDefaultImage);
 }
 
-// One line of `pelmoxctl backups`: time, callsign, image file.
+// One line of `pelmoxctl backups`: time, callsign, image file, and notes in brackets.
 struct ListedBackup {
     QString callsign;
     QString image;
+    QString notes;
 };
 
 std::vector<ListedBackup> listedBackups() {
     const Outcome listed = pelmoxctl({"backups"});
     EXPECT_EQ(listed.status, kDone) << listed.err.toStdString();
     static const QRegularExpression line(
-        "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  (\\S+) +(\\S+)$");
+        "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  (\\S+) +(\\S+)(?:  \\((.+)\\))?$");
     std::vector<ListedBackup> backups;
     for (const QString& text : listed.out.split('\n', Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch match = line.match(text);
         EXPECT_TRUE(match.hasMatch()) << text.toStdString();
-        backups.push_back({match.captured(1), match.captured(2)});
+        backups.push_back({match.captured(1), match.captured(2), match.captured(3)});
     }
     return backups;
 }
@@ -259,7 +262,119 @@ TEST_F(PelmoxctlTest, WriteKeepsWhatTheTrackerHeldForWriteImageToRestore) {
 
     EXPECT_EQ(run({"write", "--no-backup", path("full.toml")}).status, kDone);
     EXPECT_EQ(run({"write", "--no-backup", "--image", backups[1].image}).status, kDone);
+    // A partial file reads the tracker all the same, and keeps no backup of it either.
+    EXPECT_EQ(run({"write", "--no-backup", file("call.toml", "callsign = \"N0CALL\"\n")}).status,
+              kDone);
     EXPECT_EQ(listedBackups().size(), 2u);
+}
+
+Image filled(std::uint8_t byte) {
+    Image image;
+    image.fill(byte);
+    return image;
+}
+
+// A new or erased tracker (all 0xFF) and one of zeros were read all right; only no settings come
+// of it. read fails and diff differs, saying so; a partial file has no settings to keep and is
+// refused; write --image and a complete file store theirs, after keeping the memory as an image
+// only, which write --force --image puts back as it was.
+TEST_F(PelmoxctlTest, TrackerWhoseMemoryDoesNotDecodeIsKeptAndWrittenOver) {
+    const struct {
+        std::uint8_t byte;
+        QString holds;
+        QStringList write;
+        Image written;
+    } memories[] = {
+        {0xFF,
+         "are 0xFF, as in a new or erased memory",
+         {"write", "--image", file("own.img", bytesOf(encoded(kOwnSettings)))},
+         encoded(kOwnSettings)},
+        {0x00, "are zero", {"write", file("full.toml", kDefaultSettings)}, kDefaultImage},
+    };
+    for (const auto& memory : memories) {
+        qputenv("XDG_STATE_HOME", path("state" + QString::number(memory.byte)).toLocal8Bit());
+        const QString line =
+            "the tracker's memory holds no readable settings (all 128 bytes " + memory.holds + ")";
+        tracker.setImage(filled(memory.byte));
+        const Outcome read = run({"read"});
+        EXPECT_EQ(read.status, kDeviceFailed);
+        EXPECT_EQ(read.err, "pelmoxctl: " + line + "\n");
+        const Outcome diff = run({"diff", path("full.toml")});
+        EXPECT_EQ(diff.status, kDiffers);
+        EXPECT_EQ(diff.out, line + "\n");
+        EXPECT_EQ(diff.err, "");
+        const Outcome partial = run({"write", file("call.toml", "callsign = \"N0CALL\"\n")});
+        EXPECT_EQ(partial.status, kBadInput);
+        EXPECT_TRUE(partial.err.contains("holds no readable settings to keep"))
+            << partial.err.toStdString();
+        EXPECT_EQ(tracker.image(), filled(memory.byte));
+
+        const Outcome restore = run(memory.write);
+        EXPECT_EQ(restore.status, kDone) << restore.err.toStdString();
+        EXPECT_EQ(tracker.image(), memory.written);
+        const std::vector<ListedBackup> backups = listedBackups();
+        ASSERT_EQ(backups.size(), 1u);
+        EXPECT_EQ(backups[0].notes, "memory does not decode: image only");
+        EXPECT_EQ(bytesOf(backups[0].image), bytesOf(filled(memory.byte)));
+
+        EXPECT_EQ(run({"write", "--image", backups[0].image}).status, kBadInput);
+        const Outcome back = run({"write", "--force", "--no-backup", "--image", backups[0].image});
+        EXPECT_EQ(back.status, kDone) << back.err.toStdString();
+        EXPECT_EQ(back.err,
+                  "pelmoxctl: stored the image as it is; the tracker's memory holds no "
+                  "readable settings\n");
+        EXPECT_EQ(tracker.image(), filled(memory.byte));
+    }
+}
+
+// A write of what the tracker already holds, byte for byte, sends nothing and keeps no backup:
+// from a complete file, a partial one and an image. --force writes it all the same.
+TEST_F(PelmoxctlTest, WriteOfWhatTheTrackerHoldsSendsNothingUnlessForced) {
+    for (const QStringList& write :
+         {QStringList{"write", file("full.toml", kDefaultSettings)},
+          QStringList{"write", file("call.toml", "callsign = \"nocall\"\n")},
+          QStringList{"write", "--image", file("image.img", defaultImageBytes())}}) {
+        const std::size_t before = tracker.commandCount();
+        const Outcome same = run(write);
+        EXPECT_EQ(same.status, kDone) << write.join(' ').toStdString();
+        EXPECT_EQ(same.err,
+                  "pelmoxctl: the tracker already holds these settings; nothing written "
+                  "(--force writes anyway)\n");
+        EXPECT_EQ(same.out, kDefaultSettings);
+        EXPECT_EQ(tracker.commandCount(), before + 3);  // identify, two downloads
+    }
+    EXPECT_TRUE(listedBackups().empty());
+    const std::size_t before = tracker.commandCount();
+    const Outcome forced = run({"write", "--force", path("full.toml")});
+    EXPECT_EQ(forced.status, kDone) << forced.err.toStdString();
+    EXPECT_EQ(withoutAdvice(forced.err), "");
+    EXPECT_EQ(tracker.commandCount(), before + 5);  // and the upload and its check
+    EXPECT_EQ(listedBackups().size(), 1u);
+}
+
+// The listing shows each time in the user's time zone (here three hours east of UTC), and notes
+// an image only and a time earlier than that of the backup made before it.
+TEST_F(PelmoxctlTest, BackupsShowLocalTimesAndNoteWhatIsOdd) {
+    QDir folder(path("state/pelmoxconfig/backups"));
+    ASSERT_TRUE(folder.mkpath("."));
+    const QString older = folder.filePath("000001_20261209T170512.345Z_DL1ABC-9");
+    const QString newer = folder.filePath("000002_20200101T000000.000Z_unreadable");
+    for (const QString& name : {older + ".img", older + ".toml", newer + ".img"}) {
+        QFile out(name);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    }
+    const std::optional<QByteArray> zone =
+        qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
+    qputenv("TZ", "PMX-3");
+    const Outcome listed = pelmoxctl({"backups"});
+    zone ? qputenv("TZ", *zone) : qunsetenv("TZ");
+    EXPECT_EQ(listed.status, kDone);
+    EXPECT_EQ(listed.out,
+              "2020-01-01 03:00:00  unreadable  " + newer +
+                  ".img  (memory does not decode: image only; dated before the backup made "
+                  "before it: the computer's clock was behind, or had been ahead)\n"
+                  "2026-12-09 20:05:12  DL1ABC-9    " +
+                  older + ".img\n");
 }
 
 // A backup that cannot be saved (here the state folder is a file) stops the write before its
@@ -316,6 +431,56 @@ TEST_F(PelmoxctlTest, TheHundredAndFirstBackupRemovesTheOldest) {
     EXPECT_FALSE(QFile::exists(stem(0, "N0CALL") + ".toml"));
     for (const ListedBackup& backup : backups)
         EXPECT_FALSE(backup.callsign.contains("CUT")) << backup.image.toStdString();
+}
+
+// This test program, and so pelmoxctl, built with AddressSanitizer (clang's __has_feature).
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PELMOX_TESTS_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(PELMOX_TESTS_ASAN)
+constexpr bool kBuiltWithAddressSanitizer = true;
+#else
+constexpr bool kBuiltWithAddressSanitizer = false;
+#endif
+
+// The computer's clock six years behind the times of 100 backups (a board without a clock chip
+// before the network is up): the write keeps its own backup, and the oldest by order goes.
+TEST_F(PelmoxctlTest, WriteWithTheClockBehindKeepsItsOwnBackup) {
+    if (kBuiltWithAddressSanitizer)
+        GTEST_SKIP() << "libfaketime hangs a program built with AddressSanitizer";
+    const QString faketime = QStandardPaths::findExecutable("faketime");
+    if (faketime.isEmpty() || !QString(PELMOX_EMULATOR).isEmpty())
+        GTEST_SKIP() << "no faketime here (Debian's faketime), or pelmoxctl runs under an "
+                        "emulator, which libfaketime does not reach";
+    QDir folder(path("state/pelmoxconfig/backups"));
+    ASSERT_TRUE(folder.mkpath("."));
+    const QDateTime first(QDate(2026, 12, 1), QTime(0, 0), QTimeZone::utc());
+    for (int i = 1; i <= 100; ++i) {
+        QFile out(folder.filePath(QString("%1_%2_N0CALL.img")
+                                      .arg(i, 6, 10, QChar('0'))
+                                      .arg(first.addSecs(i).toString("yyyyMMdd'T'HHmmss.zzz'Z'"))));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(defaultImageBytes());
+    }
+    tracker.setImage(encoded(kOwnSettings));
+    QProcess write;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+    write.setProcessEnvironment(environment);
+    write.start(faketime, {"2020-01-01 00:00:00", PELMOXCTL_PATH, "--port", device(), "write",
+                           file("full.toml", kDefaultSettings)});
+    ASSERT_TRUE(write.waitForFinished(60'000));
+    EXPECT_EQ(write.exitCode(), kDone) << write.readAllStandardError().toStdString();
+    EXPECT_EQ(tracker.image(), kDefaultImage);
+    const std::vector<ListedBackup> backups = listedBackups();
+    ASSERT_EQ(backups.size(), 100u);
+    EXPECT_EQ(backups.front().callsign, "DL1ABC-9");
+    EXPECT_TRUE(backups.front().image.contains("_20200101T000"))
+        << backups.front().image.toStdString();
+    EXPECT_TRUE(backups.front().notes.startsWith("dated before the backup made before it"));
+    EXPECT_TRUE(backups.back().image.contains("/000002_")) << backups.back().image.toStdString();
 }
 
 // Keys the file lacks keep the tracker's own values to the byte, timing steps included.
@@ -795,6 +960,7 @@ TEST(VanishedTrackerTest, OneLineNamesTheDeviceAndWhy) {
     for (const auto& c : cases) {
         SimulatedTracker tracker;
         ASSERT_TRUE(tracker.start());
+        tracker.setImage(encoded(kOwnSettings));  // so that the write has something to send
         tracker.setFault(c.fault);
         const QString device = QString::fromStdString(tracker.devicePath());
         const Outcome vanished = pelmoxctl(QStringList{"--port", device} + c.arguments);
