@@ -148,6 +148,10 @@ inline constexpr std::string_view kToneCountdown = "Tone on, %1 s left (Ctrl+C s
 inline constexpr std::string_view kToneStoppedEarly = "stopped the tone early, as asked";
 // A stop asked for while the tracker was still being looked for: no tone was sent.
 inline constexpr std::string_view kToneNotStarted = "stopped before the tone was started, as asked";
+// Ctrl+Z while a timed tone is on: the tone goes off before the program pauses, and once it is
+// continued (fg) it ends with 128 + SIGTSTP, as the shell reported it while it was stopped.
+inline constexpr std::string_view kToneStoppedForPause =
+    "stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg";
 // The last line when no stop got through: the device, as given.
 inline constexpr std::string_view kToneMayBeOn =
     "the tracker on %1 may still be transmitting: stop it with 'pelmoxctl --port %1 tone stop' "
@@ -157,6 +161,9 @@ inline constexpr std::string_view kToneMayBeOn =
 // left with part of an image; then the program ends as asked.
 inline constexpr std::string_view kWriteFinishedFirst =
     "finished the write and its check before stopping, as asked";
+// Ctrl+Z during a write: the same, then the program pauses, and after fg it goes on.
+inline constexpr std::string_view kWriteFinishedBeforePause =
+    "finished the write and its check before pausing, as Ctrl+Z asked";
 
 // The backup a write keeps first: the folder, then why it could not be saved.
 inline constexpr std::string_view kBackupFailed =

@@ -35,6 +35,13 @@ inline constexpr std::string_view kToneTimedOutCaption = "Tone stopped";
 inline constexpr std::string_view kToneTimeoutFailed =
     "The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may "
     "still be transmitting. Press Stop Sending, or switch the tracker off.";
+// The tones switched off before the program paused for Ctrl+Z, or before the computer went to
+// sleep, told once it goes on; %1 lists their ports.
+inline constexpr std::string_view kTonesStoppedForPause =
+    "PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.";
+inline constexpr std::string_view kTonesStoppedForSleep =
+    "The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.";
+inline constexpr std::string_view kTonesStoppedCaption = "Tones stopped";
 // On standard error, when a signal ends the program and a tone could not be stopped first.
 inline constexpr std::string_view kSignalToneMayBeOn =
     "PelmoxConfig: the tracker on %1 may still be transmitting: its test tone could not be "
