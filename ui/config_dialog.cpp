@@ -7,11 +7,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <span>
 #include <utility>
 
@@ -22,6 +19,7 @@
 #include "config_image.h"
 #include "control_ids.h"
 #include "field_validators.h"
+#include "field_widths.h"
 #include "form_text.h"
 #include "message_box.h"
 #include "port_choice.h"
@@ -29,10 +27,6 @@
 #include "ui_config_dialog.h"
 #include "upload_guard.h"
 #include "window_texts.h"
-
-#ifdef Q_OS_WIN
-#include "windows_api.h"
-#endif
 
 namespace {
 
@@ -52,21 +46,6 @@ constexpr std::array kToneButtons{
     ToneButton{IDC_TONE_BOTH, command_bytes::kToneBoth},
     ToneButton{IDC_TONE_STOP, command_bytes::kToneOff},
 };
-
-// Field widths in characters, so that the window grows with the desktop's font.
-struct FieldWidth {
-    ControlId id;
-    int characters;
-    bool fixed;  // number fields keep their width; text fields may grow with the layout
-};
-constexpr std::array kFieldWidths{
-    FieldWidth{IDC_CALLSIGN, 12, false},    FieldWidth{IDC_DIGIPATH, 22, false},
-    FieldWidth{IDC_STATUS_TEXT, 26, false}, FieldWidth{IDC_STATUS_EVERY, 5, true},
-    FieldWidth{IDC_TXD, 6, true},           FieldWidth{IDC_TX_INTERVAL, 6, true},
-    FieldWidth{IDC_QUIET_TIME, 6, true},    FieldWidth{IDC_CALIBRATION, 6, true},
-};
-
-constexpr int kPortBoxCharacters = 14;
 
 constexpr std::array kUpperCaseFields{IDC_CALLSIGN, IDC_DIGIPATH};
 constexpr std::array kNumberFields{IDC_STATUS_EVERY, IDC_TXD, IDC_TX_INTERVAL, IDC_QUIET_TIME,
@@ -146,7 +125,7 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
 CConfigDlg::~CConfigDlg() = default;
 
 void CConfigDlg::setUpFields() {
-    sizeFieldsToFont();
+    sizeFieldsToFont(*this);
     for (ControlId id : kUpperCaseFields) {
         auto* field = control<QLineEdit>(this, id);
         field->setValidator(new UpperCaseValidator(field));
@@ -165,30 +144,11 @@ void CConfigDlg::setUpFields() {
     }
 }
 
-void CConfigDlg::sizeFieldsToFont() {
-    for (const FieldWidth& width : kFieldWidths) {
-        auto* field = control<QLineEdit>(this, width.id);
-        const QFontMetrics metrics = field->fontMetrics();
-        const QMargins margins = field->textMargins();
-        // The frame and the inner margins of the style take about one line height.
-        // Number fields are measured in digits, text fields in average characters.
-        const int character =
-            width.fixed ? metrics.horizontalAdvance(QLatin1Char('0')) : metrics.averageCharWidth();
-        const int pixels =
-            character * width.characters + margins.left() + margins.right() + metrics.height();
-        field->setMinimumWidth(pixels);
-        if (width.fixed)
-            field->setMaximumWidth(pixels);
-    }
-    ui_->IDC_COMPORT->setMinimumWidth(ui_->IDC_COMPORT->fontMetrics().averageCharWidth() *
-                                      kPortBoxCharacters);
-}
-
 void CConfigDlg::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     // A new desktop font must not leave the fields at the old font's width.
     if (event->type() == QEvent::FontChange)
-        sizeFieldsToFont();
+        sizeFieldsToFont(*this);
 }
 
 void CConfigDlg::connectCommands() {
@@ -361,28 +321,3 @@ void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(latin1ToField(WindowText::kAboutEntry), this, &CConfigDlg::showAbout);
     menu.exec(event->globalPos());
 }
-
-#ifdef Q_OS_WIN
-void CConfigDlg::addAboutToSystemMenu() {
-    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    const std::wstring entry = latin1ToField(WindowText::kAboutEntry).toStdWString();
-    if (systemMenu == nullptr || entry.empty())
-        return;
-    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(systemMenu, MF_STRING, kIdmAboutBox, entry.c_str());
-}
-
-bool CConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    const auto* msg = static_cast<const MSG*>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
-        (msg->wParam & kSystemCommandMask) == kIdmAboutBox) {
-        showAbout();
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
-}
-#else
-// Other desktops offer the About entry through the window's context menu and F1.
-void CConfigDlg::addAboutToSystemMenu() {}
-#endif

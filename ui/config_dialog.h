@@ -60,9 +60,8 @@ class CConfigDlg : public QDialog {
 
   private:
     void setUpFields();
-    void sizeFieldsToFont();
     void connectCommands();
-    void addAboutToSystemMenu();
+    void addAboutToSystemMenu();  // platform files of their own
 
     void formToRecord();
     void recordToForm();

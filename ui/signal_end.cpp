@@ -7,7 +7,11 @@
 
 SignalEnd::SignalEnd(QWidget* window, std::function<void()> onRequest) : QObject(window) {
     sessionEnd_ = new SessionEnd(window, stop_);
-    connect(sessionEnd_, &SessionEnd::ending, this, onRequest);
+    // The end of the session counts as SIGTERM.
+    connect(sessionEnd_, &SessionEnd::ending, this, [this, onRequest] {
+        stop_.request();
+        onRequest();
+    });
     if (stop_.wakeDescriptor() < 0)
         return;
     notifier_ = new QSocketNotifier(stop_.wakeDescriptor(), QSocketNotifier::Read, this);
