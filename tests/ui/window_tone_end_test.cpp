@@ -2,9 +2,9 @@
 // own device up (that command holding the port), and with the box of a command on another device
 // up. Tracker A has the tone at 9600 baud; every column has a search end at 2400 before or while
 // the tone is ended, so a tracker that goes quiet has heard its stop at the tone's own speed.
+#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <QFile>
 #include <QProcess>
 
 #include <chrono>
@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "built_program.h"
+#include "process_state.h"
 #include "simulated_tracker.h"
 #include "window_fixture.h"
 
@@ -126,14 +127,23 @@ TEST_F(ToneEndTest, EachWayInTheWindowStopsTheToneAtItsOwnSpeed) {
     }
 }
 
-// The state letter of a process, as /proc shows it ('T' while stopped).
-char processState(qint64 pid) {
-    QFile stat(QString("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return '?';
-    const QByteArray text = stat.readAll();
-    const qsizetype close = text.lastIndexOf(')');
-    return close >= 0 && close + 2 < text.size() ? text[close + 2] : '?';
+// A tone command or a stop that another program's hold keeps from going out leaves the tone known
+// as on (the stop tried for a while, and the user told): the close stops it once the port is free.
+TEST_F(ToneEndTest, AStopThatDidNotGoOutLeavesTheToneToBeStoppedLater) {
+    choosePort(port(a));
+    click(IDC_TONE_1200);
+    ASSERT_TRUE(eventually([&] { return a.tone() == Tone::Tone1200; }));
+    const int other = ::open(port(a).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    click(IDC_TONE_2200);
+    click(IDC_TONE_STOP);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>(2, "Count not aquire Com Port"));
+    EXPECT_EQ(a.tone(), Tone::Tone1200);
+    EXPECT_TRUE(window.guard().needsAwake());
+    ::close(other);
+    click(IDC_EXIT);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(a.tone(), Tone::Off);
 }
 
 // The window as it runs for a user, ended or paused from outside: by a signal, by Ctrl+Z, by the
