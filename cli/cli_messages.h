@@ -50,7 +50,9 @@ inline constexpr std::string_view kDescription =
     "stopped (the transmitter may still be keyed).\n"
     "\n"
     "A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS\n"
-    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.";
+    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.\n"
+    "Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check\n"
+    "finish before pelmoxctl pauses.";
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
     "version, read, write, diff, tone, ports or backups.";
