@@ -435,10 +435,15 @@ ExitStatus tone(const Invocation& invocation) {
     if (invocation.toneSeconds > 0)
         return toneFor(link, invocation.toneCode, std::chrono::seconds(invocation.toneSeconds));
     Reply reply{};
-    if (findTracker(link, reply) || link.tone(invocation.toneCode))
+    if (findTracker(link, reply))
         return ExitStatus::DeviceFailed;
-    if (invocation.toneCode != command_bytes::kToneOff)
-        StderrConsole::printLine(toQString(CliText::kToneStaysOn));
+    if (invocation.toneCode == command_bytes::kToneOff)
+        return link.tone(invocation.toneCode) ? ExitStatus::DeviceFailed : ExitStatus::Success;
+    // Left on when the program ends, as asked; started the one way every tone is.
+    ToneGuard guard;
+    if (guard.start(link, invocation.toneCode).failed)
+        return ExitStatus::DeviceFailed;
+    StderrConsole::printLine(toQString(CliText::kToneStaysOn));
     return ExitStatus::Success;
 }
 
