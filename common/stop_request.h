@@ -30,6 +30,9 @@ class StopRequest {
     // Pauses the program as Ctrl+Z would have (the shell sees it stopped) and returns once it is
     // continued (fg, SIGCONT); the pause is no longer asked for then. Nothing when none is.
     void pauseAsRequested();
+    // Drops the pause asked for, for a program that could not put things right first (a tone
+    // that would stay keyed while it is stopped): it goes on, so that it can be stopped yet.
+    void refusePause();
     // What a program ends with whose work a pause cut short (a timed tone, stopped for it):
     // 128 + SIGTSTP, what the shell reported for it while it was stopped.
     static int pausedExitStatus();

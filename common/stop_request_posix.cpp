@@ -142,6 +142,10 @@ void StopRequest::pauseAsRequested() {
     ::raise(SIGTSTP);
     if (g_installed[tstp])
         ::sigaction(SIGTSTP, &ours, nullptr);
+    refusePause();
+}
+
+void StopRequest::refusePause() {
     g_pause = false;
     // The bytes of the pause are taken out of the pipe, so that a watcher of it is not woken
     // again by them; a stop asked for meanwhile stays noted in g_signal.

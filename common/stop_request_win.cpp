@@ -176,6 +176,8 @@ bool StopRequest::pauseRequested() const {
 
 void StopRequest::pauseAsRequested() {}
 
+void StopRequest::refusePause() {}
+
 int StopRequest::pausedExitStatus() {
     return EXIT_FAILURE;  // no pause comes
 }

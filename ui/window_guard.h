@@ -54,7 +54,8 @@ class WindowGuard : public QObject {
     // A signal (SIGINT, SIGTERM, SIGHUP), or on Windows the end of the session: every tone is
     // stopped without asking, as nobody may be there to answer, and the program ends as asked.
     [[noreturn]] void endForSignal();
-    // Ctrl+Z: every tone is stopped, the program pauses, and once continued says what it stopped.
+    // Ctrl+Z: every tone is stopped, the program pauses, and once continued says what it stopped;
+    // when a tone may still be on it does not pause, and says that.
     void pauseForCtrlZ();
     void onRequest();
     void checkTimeLimit();

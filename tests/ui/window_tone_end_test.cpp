@@ -227,4 +227,34 @@ TEST_F(ToneEndTest, EachWayFromOutsideStopsTheToneAtItsOwnSpeed) {
     }
 }
 
+// Ctrl+Z while a tone cannot be stopped (another program holds its port): the window does not
+// pause with the transmitter keyed, but goes on and says that the tone may still be on.
+TEST_F(ToneEndTest, CtrlZDoesNotPauseWhileAToneMayStillBeOn) {
+    QProcess program;
+    program.setChildProcessModifier([] { ::signal(SIGTSTP, SIG_DFL); });
+    startBuiltProgram(program, QCoreApplication::applicationFilePath(),
+                      {"--click", QString::fromStdString("port=" + port(a)), "IDC_TONE_1200"});
+    ASSERT_TRUE(eventually([&] { return a.tone() == Tone::Tone1200; }, 10'000));
+    const int other = ::open(port(a).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // Once the window's tone command has let the port go.
+    ASSERT_TRUE(eventually([&] { return ::flock(other, LOCK_EX | LOCK_NB) == 0; }));
+    const auto pid = static_cast<pid_t>(program.processId());
+    ::kill(pid, SIGTSTP);
+    QByteArray shown;
+    const QByteArray mayBeOn = QByteArray::fromStdString(
+        "box: The tracker on " + port(a) +
+        " may still be transmitting: its test tone could not be stopped.\n");
+    EXPECT_TRUE(eventually(
+        [&] {
+            shown += program.readAllStandardOutput();
+            return shown.contains(mayBeOn);
+        },
+        15'000))
+        << shown.toStdString();
+    EXPECT_NE(processState(pid), 'T');
+    ::close(other);
+    program.kill();
+    program.waitForFinished(10'000);
+}
+
 }  // namespace
