@@ -68,14 +68,15 @@ std::int32_t numberOf(const QLineEdit* field) {
 }  // namespace
 
 // A command owns its target: the port the box named and the speed last found are put into a link
-// of its own when it starts, and nothing else ever sees that link. So the handlers that run while
-// one of its boxes is up (the time limit of a tone, a signal, a close the system asks for) cannot
-// move it to another port or speed, and the speed it finds is the window's once it has returned.
+// of its own when it starts. Besides the command only the tone guard uses that link, to stop a
+// tone through the port it holds, and puts its speed back. So the handlers that run while one of
+// its boxes is up (the time limit of a tone, a signal, a close the system asks for) cannot move
+// it to another port or speed, and the speed it finds is the window's once it has returned.
 class CConfigDlg::Command {
   public:
     Command(CConfigDlg& window, PortChoice port)
-        : window_(window), port_(std::move(port)), inUse_(window.guard_->tones(), link_) {
-        aim(link_, {port_, window_.baud_});
+        : window_(window), inUse_(window.guard_->tones(), link_) {
+        aim(link_, {std::move(port), window_.baud_});
         ++window_.running_;
     }
     ~Command() {
@@ -91,11 +92,9 @@ class CConfigDlg::Command {
     Command& operator=(const Command&) = delete;
 
     CTrackerLink& link() { return link_; }
-    const PortChoice& port() const { return port_; }
 
   private:
     CConfigDlg& window_;
-    const PortChoice port_;
     CTrackerLink link_;
     const ToneGuard::InUse inUse_;
 };

@@ -225,7 +225,13 @@ void WindowGuard::pauseForCtrlZ() {
     signalEnd_->setWatching(false);
     std::vector<ToneTarget> stopped;
     const std::vector<ToneTarget> notStopped = stopEvery(stopped);
-    signalEnd_->request().pauseAsRequested();
+    // A tone that may still be on is not left keyed behind a stopped program: it goes on, and
+    // says so, so that the tone can be stopped yet.
+    if (notStopped.empty()) {
+        signalEnd_->request().pauseAsRequested();
+    } else {
+        signalEnd_->request().refusePause();
+    }
     signalEnd_->setWatching(true);
     if (signalEnd_->request().requested())
         endForSignal();  // asked while the program was stopped
