@@ -62,7 +62,9 @@ inline constexpr std::string_view kDescription = PELMOX_TR(
     "warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).\n"
     "\n"
     "A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS\n"
-    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.");
+    "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.\n"
+    "Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check\n"
+    "finish before pelmoxctl pauses.");
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
     PELMOX_TR("CliText", "version, read, write, diff, check, tone, ports or backups.");
@@ -223,6 +225,10 @@ inline constexpr std::string_view kToneStoppedEarly =
 // A stop asked for while the tracker was still being looked for: no tone was sent.
 inline constexpr std::string_view kToneNotStarted =
     PELMOX_TR("CliText", "stopped before the tone was started, as asked");
+// Ctrl+Z while a timed tone is on: the tone goes off before the program pauses, and once it is
+// continued (fg) it ends with 128 + SIGTSTP, as the shell reported it while it was stopped.
+inline constexpr std::string_view kToneStoppedForPause = PELMOX_TR(
+    "CliText", "stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg");
 // The last line when no stop got through: the device, as given.
 inline constexpr std::string_view kToneMayBeOn = PELMOX_TR(
     "CliText",
@@ -233,6 +239,9 @@ inline constexpr std::string_view kToneMayBeOn = PELMOX_TR(
 // left with part of an image; then the program ends as asked.
 inline constexpr std::string_view kWriteFinishedFirst =
     PELMOX_TR("CliText", "finished the write and its check before stopping, as asked");
+// Ctrl+Z during a write: the same, then the program pauses, and after fg it goes on.
+inline constexpr std::string_view kWriteFinishedBeforePause =
+    PELMOX_TR("CliText", "finished the write and its check before pausing, as Ctrl+Z asked");
 
 // The backup a write keeps first: the folder, then why it could not be saved.
 inline constexpr std::string_view kBackupFailed = PELMOX_TR(

@@ -28,12 +28,13 @@
 #include "stderr_console.h"
 #include "stderr_presenter.h"
 #include "stop_request.h"
-#include "tone_stop.h"
+#include "tone_guard.h"
 #include "tracker_backup.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
 #include "tracker_memory.h"
 #include "tracker_units.h"
+#include "upload_guard.h"
 
 namespace {
 
@@ -114,23 +115,32 @@ bool encodeForWrite(const SettingsFile& file, CTrackerConfig& record, ImageBuffe
 }
 
 // A write that a signal cannot cut short: from the first byte of the upload to the end of its
-// check, SIGINT, SIGTERM and SIGHUP (and Ctrl+C and closing the console on Windows) wait, for a
-// tracker left with part of an image stores nonsense and may not answer again. A signal before
-// the upload ends the program at once, as nothing has been written yet.
+// check, SIGINT, SIGTERM, SIGHUP and Ctrl+Z (and Ctrl+C and closing the console on Windows)
+// wait, for a tracker left with part of an image stores nonsense and may not answer again. A
+// signal before the upload ends the program at once, as nothing has been written yet.
 class UninterruptedWrite {
   public:
     // The link's verified write, with the signals held while it runs; its failure mark.
     bool run(CTrackerLink& link, std::span<const std::uint8_t> image) {
         stop_.emplace();
+        const UploadGuard upload;
         return link.writeImageVerified(image);
     }
     // Once the progress line is gone: when a signal came during the write, says so and ends as
-    // it asked. Without one, nothing.
-    void endIfAsked() {
-        if (!stop_ || !stop_->requested())
+    // it asked, or pauses and goes on once continued. Without one, nothing.
+    void actIfAsked() {
+        if (!stop_)
             return;
-        StderrConsole::printLine(toQString(CliText::kWriteFinishedFirst));
-        stop_->endAsRequested();
+        if (stop_->requested()) {
+            StderrConsole::printLine(toQString(CliText::kWriteFinishedFirst));
+            stop_->endAsRequested();
+        }
+        if (!stop_->pauseRequested())
+            return;
+        StderrConsole::printLine(toQString(CliText::kWriteFinishedBeforePause));
+        stop_->pauseAsRequested();
+        if (stop_->requested())
+            stop_->endAsRequested();
     }
 
   private:
@@ -274,7 +284,7 @@ ExitStatus write(const Invocation& invocation) {
         warnBeforeUpload(invocation, written);
         failed = uninterrupted.run(link, written);
     }
-    uninterrupted.endIfAsked();
+    uninterrupted.actIfAsked();
     if (failed)
         return ExitStatus::DeviceFailed;
     if (partial && !invocation.quiet) {
@@ -331,7 +341,7 @@ ExitStatus writeImage(const Invocation& invocation) {
         warnBeforeUpload(invocation, image);
         failed = uninterrupted.run(link, image);
     }
-    uninterrupted.endIfAsked();
+    uninterrupted.actIfAsked();
     if (failed)
         return ExitStatus::DeviceFailed;
     return invocation.quiet ? ExitStatus::Success : printStored(image, reply);
@@ -411,37 +421,44 @@ ExitStatus check(const Invocation& invocation) {
 }
 
 // How a timed tone ended while the port was held: the exit status, or the line to print before
-// the program ends as a stop asked.
+// the program ends or pauses as a stop asked.
 struct ToneEnd {
     ExitStatus status = ExitStatus::Success;
     std::string_view stoppedLine = {};
+    bool pause = false;
 };
 
 // A tone left on keys the transmitter after the program has ended: it blocks the channel for
 // everyone and may overheat the radio. So the time is waited out here, and the tone is switched
-// off at its end or as soon as a stop is asked for; a stop asked for while the tracker is still
-// being looked for ends the program before any tone is sent.
+// off at its end or as soon as a stop or pause is asked for; a stop asked for while the tracker
+// is still being looked for ends the program before any tone is sent, and a pause then pauses
+// it before the tone.
 ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, StopRequest& stop) {
+    ToneGuard guard;
+    const ToneGuard::InUse inUse(guard, link);
     // The port stays ours from the search to the stop, so that another program cannot take it
     // in between and keep the stop from getting through.
     const CTrackerLink::PortHold hold = link.holdPort();
     Reply reply{};
     if (findTracker(link, reply))
         return {ExitStatus::DeviceFailed};
+    stop.pauseAsRequested();
     if (stop.requested())
         return {ExitStatus::Success, CliText::kToneNotStarted};
     // The tracker's tone command switches any tone off before it starts the new one, so a start
     // that failed before its code went out leaves none on. One that failed after it (its close)
     // may have left the tone on: it is stopped at once, and counts as a failed stop when that
     // does not get through either.
-    const CTrackerLink::ToneSent sent = link.sendTone(code);
+    const CTrackerLink::ToneSent sent = guard.start(link, code);
     if (sent.failed && !sent.codeSent)
         return {ExitStatus::DeviceFailed};
     if (!sent.failed)
         countDown(time, toQString(CliText::kToneCountdown), stop);
-    if (tone_stop::stopTone(link)) {
-        const QString device =
-            QString::fromStdString(portText({link.portNumber(), link.deviceName()}));
+    bool mayBeOn = false;
+    for (const unsigned start : guard.tones().starts())
+        mayBeOn = guard.stop(start) || mayBeOn;
+    if (mayBeOn) {
+        const QString device = QString::fromStdString(portText(portOf(link)));
         StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
         return {ExitStatus::ToneMayBeOn};
     }
@@ -449,6 +466,10 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
         return {ExitStatus::DeviceFailed};
     if (stop.requested())
         return {ExitStatus::Success, CliText::kToneStoppedEarly};
+    if (stop.pauseRequested()) {
+        return {static_cast<ExitStatus>(StopRequest::pausedExitStatus()),
+                CliText::kToneStoppedForPause, true};
+    }
     return {};
 }
 
@@ -457,12 +478,17 @@ ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
     const ToneEnd end = toneWhileHeld(link, code, time, stop);
     // Only once the hold has given the port back: a port still open when the signal ends the
     // program keeps its exclusive mode while the far end holds the line (a pseudo-terminal's
-    // simulator, a network serial server), and nobody but root could open it again.
-    if (!end.stoppedLine.empty()) {
-        StderrConsole::printLine(toQString(end.stoppedLine));
-        stop.endAsRequested();
+    // simulator, a network serial server), and nobody but root could open it again; nor is it
+    // kept from other programs while this one is stopped.
+    if (end.stoppedLine.empty())
+        return end.status;
+    StderrConsole::printLine(toQString(end.stoppedLine));
+    if (end.pause) {
+        stop.pauseAsRequested();
+        if (!stop.requested())
+            return end.status;
     }
-    return end.status;
+    stop.endAsRequested();
 }
 
 // A new process knows no speed yet: the tracker is found first, and its tones go out at the
@@ -475,10 +501,15 @@ ExitStatus tone(const Invocation& invocation) {
     if (invocation.toneSeconds > 0)
         return toneFor(link, invocation.toneCode, std::chrono::seconds(invocation.toneSeconds));
     Reply reply{};
-    if (findTracker(link, reply) || link.tone(invocation.toneCode))
+    if (findTracker(link, reply))
         return ExitStatus::DeviceFailed;
-    if (invocation.toneCode != command_bytes::kToneOff)
-        StderrConsole::printLine(toQString(CliText::kToneStaysOn));
+    if (invocation.toneCode == command_bytes::kToneOff)
+        return link.tone(invocation.toneCode) ? ExitStatus::DeviceFailed : ExitStatus::Success;
+    // Left on when the program ends, as asked; started the one way every tone is.
+    ToneGuard guard;
+    if (guard.start(link, invocation.toneCode).failed)
+        return ExitStatus::DeviceFailed;
+    StderrConsole::printLine(toQString(CliText::kToneStaysOn));
     return ExitStatus::Success;
 }
 

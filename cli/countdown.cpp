@@ -1,16 +1,19 @@
 #include "countdown.h"
 
+#include "boot_clock.h"
+
 #include "stderr_console.h"
 #include "stop_request.h"
 
 bool countDown(std::chrono::seconds time, const QString& label, StopRequest& stop) {
     using namespace std::chrono;
     const bool shown = StderrConsole::isTerminal();
-    // Against the clock rather than by adding up waits, so a busy machine makes it no longer.
-    const steady_clock::time_point end = steady_clock::now() + time;
+    // Against the clock rather than by adding up waits, so a busy machine makes it no longer; one
+    // that counts sleep, so that a suspend does not either.
+    const BootClock::time_point end = BootClock::now() + time;
     bool stopped = false;
-    for (auto left = end - steady_clock::now(); left > left.zero() && !stopped;
-         left = end - steady_clock::now()) {
+    for (auto left = end - BootClock::now(); left > left.zero() && !stopped;
+         left = end - BootClock::now()) {
         const seconds shownLeft = ceil<seconds>(left);
         if (shown)
             StderrConsole::showStatus(label.arg(shownLeft.count()));

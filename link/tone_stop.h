@@ -1,12 +1,9 @@
-// Switching off a tone that must not stay on: at the end of a timed tone, or before a program
-// ends for a signal. A stop that does not get through (the port taken for a moment, a line that
-// hiccups, an adapter plugged back in) is sent again for a short while before anyone is told
-// that the transmitter may still be keyed.
+// How long a tone may stay on, and how a stop that does not get through (the port taken for a
+// moment, a line that hiccups, an adapter plugged back in) is sent again for a short while before
+// anyone is told that the transmitter may still be keyed (ToneGuard).
 #pragma once
 
 #include <chrono>
-
-class CTrackerLink;
 
 namespace tone_stop {
 
@@ -22,9 +19,5 @@ inline constexpr std::chrono::minutes kWindowToneLimit{3};
 // The longest pelmoxctl tone --for takes: setting the deviation takes minutes, an hour is plenty,
 // and a slip of the finger (--for 6000 for 60) does not key the transmitter for hours.
 inline constexpr std::chrono::seconds kLongestTimedTone{3600};
-
-// Sends the stop on the link's port at its speed, again and again until one gets through or
-// kRetryTime has passed. Failure mark (true) when none did; every failure has been shown.
-bool stopTone(CTrackerLink& link);
 
 }  // namespace tone_stop

@@ -80,6 +80,13 @@ class CTrackerLink {
     ToneSent sendTone(char code);  // '1' 1200 Hz, '2' 2200 Hz, '3' both, 'x' stop
     bool tone(char code) { return sendTone(code).failed; }
 
+    // True while a hold keeps a sound port open for the exchanges to come.
+    bool holdsPortOpen() const { return keepsPort(); }
+    // The stop of a tone that went out at another speed, through the port a hold keeps open
+    // (Stop Sending's two stops); the port is set back to this link's own speed afterwards, so
+    // that the command the hold belongs to goes on as it was. Failed when no port is held.
+    ToneSent stopToneOnHeldPort(int baud);
+
     // Lets the port go at once, whatever hold or exchange keeps it: for a program that ends with
     // this command unfinished (a signal while one of its boxes is up), so that the stops it
     // sends before it ends can have the port.

@@ -1,8 +1,10 @@
 // The command half of the link: the escape sequences and replies of the tracker.
+#include <QSerialPort>
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <thread>
+#include <utility>
 
 #include "command_bytes.h"
 #include "link_messages.h"
@@ -159,5 +161,17 @@ CTrackerLink::ToneSent CTrackerLink::sendTone(char code) {
         return sent;
     }
     sent.failed = close();
+    return sent;
+}
+
+CTrackerLink::ToneSent CTrackerLink::stopToneOnHeldPort(int baud) {
+    if (!keepsPort())
+        return {};
+    const int own = std::exchange(baudRate_, baud);
+    const ToneSent sent = sendTone(command_bytes::kToneOff);
+    baudRate_ = own;
+    // A stop whose line failed has left the port to be opened afresh, at the right speed.
+    if (keepsPort() && !port_->setBaudRate(baudRate_))
+        lineFailed(link_message::kSetStateFailed);
     return sent;
 }

@@ -7,11 +7,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <span>
 #include <utility>
 
@@ -23,18 +20,15 @@
 #include "control_ids.h"
 #include "field_advice.h"
 #include "field_validators.h"
+#include "field_widths.h"
 #include "form_text.h"
 #include "message_box.h"
 #include "port_choice.h"
-#include "tone_stop.h"
 #include "tracker_link.h"
 #include "translated_text.h"
 #include "ui_config_dialog.h"
+#include "upload_guard.h"
 #include "window_texts.h"
-
-#ifdef Q_OS_WIN
-#include "windows_api.h"
-#endif
 
 namespace {
 
@@ -55,21 +49,6 @@ constexpr std::array kToneButtons{
     ToneButton{IDC_TONE_STOP, command_bytes::kToneOff},
 };
 
-// Field widths in characters, so that the window grows with the desktop's font.
-struct FieldWidth {
-    ControlId id;
-    int characters;
-    bool fixed;  // number fields keep their width; text fields may grow with the layout
-};
-constexpr std::array kFieldWidths{
-    FieldWidth{IDC_CALLSIGN, 12, false},    FieldWidth{IDC_DIGIPATH, 22, false},
-    FieldWidth{IDC_STATUS_TEXT, 26, false}, FieldWidth{IDC_STATUS_EVERY, 5, true},
-    FieldWidth{IDC_TXD, 6, true},           FieldWidth{IDC_TX_INTERVAL, 6, true},
-    FieldWidth{IDC_QUIET_TIME, 6, true},    FieldWidth{IDC_CALIBRATION, 6, true},
-};
-
-constexpr int kPortBoxCharacters = 14;
-
 constexpr std::array kUpperCaseFields{IDC_CALLSIGN, IDC_DIGIPATH};
 constexpr std::array kNumberFields{IDC_STATUS_EVERY, IDC_TXD, IDC_TX_INTERVAL, IDC_QUIET_TIME,
                                    IDC_CALIBRATION};
@@ -88,41 +67,23 @@ std::int32_t numberOf(const QLineEdit* field) {
     return fieldToNumber(textOf(field));
 }
 
-// A message about a tone: the port as the port box names it for %1, and in the texts of the
-// time limit the limit for %2 (Qt warns of a number with no place to go).
-std::string toneMessage(std::string_view text, const PortChoice& port) {
-    const QString format = latin1ToField(text);
-    const QString name = QString::fromStdString(portText(port));
-    return fieldToLatin1(format.contains(QLatin1String("%2"))
-                             ? format.arg(name, QString::number(CConfigDlg::kToneTimeLimit.count()))
-                             : format.arg(name));
-}
-
-void aim(CTrackerLink& link, const ToneTarget& target) {
-    if (target.port.deviceName.empty()) {
-        link.setPortNumber(target.port.portNumber);
-    } else {
-        link.setDeviceName(target.port.deviceName);
-    }
-    link.setBaudRate(target.baud);
-}
-
 }  // namespace
 
 // A command owns its target: the port the box named and the speed last found are put into a link
-// of its own when it starts, and nothing else ever sees that link. So the handlers that run while
-// one of its boxes is up (the time limit of a tone, a signal, a close the system asks for) cannot
-// move it to another port or speed, and the speed it finds is the window's once it has returned.
+// of its own when it starts. Besides the command only the tone guard uses that link, to stop a
+// tone through the port it holds, and puts its speed back. So the handlers that run while one of
+// its boxes is up (the time limit of a tone, a signal, a close the system asks for) cannot move
+// it to another port or speed, and the speed it finds is the window's once it has returned.
 class CConfigDlg::Command {
   public:
-    Command(CConfigDlg& window, PortChoice port) : window_(window), port_(std::move(port)) {
-        aim(link_, {port_, window_.baud_});
-        window_.running_.push_back(&link_);
+    Command(CConfigDlg& window, PortChoice port)
+        : window_(window), inUse_(window.guard_->tones(), link_) {
+        aim(link_, {std::move(port), window_.baud_});
+        ++window_.running_;
     }
     ~Command() {
         window_.baud_ = link_.baudRate();
-        window_.running_.pop_back();
-        if (window_.running_.empty() && window_.closeAsked_) {
+        if (--window_.running_ == 0 && window_.closeAsked_) {
             const int result = *std::exchange(window_.closeAsked_, std::nullopt);
             QMetaObject::invokeMethod(
                 &window_, [window = &window_, result] { window->done(result); },
@@ -133,18 +94,18 @@ class CConfigDlg::Command {
     Command& operator=(const Command&) = delete;
 
     CTrackerLink& link() { return link_; }
-    const PortChoice& port() const { return port_; }
 
   private:
     CConfigDlg& window_;
-    const PortChoice port_;
     CTrackerLink link_;
+    const ToneGuard::InUse inUse_;
 };
 
 CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts, parent) {}
 
 CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ConfigDialog>()) {
+    guard_ = new WindowGuard(this);
     ui_->setupUi(this);
     setWindowTitle(translatedText(WindowText::kWindowTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -161,14 +122,12 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     ui_->IDC_COMPORT->completer()->setCaseSensitivity(Qt::CaseSensitive);
     recordToForm();
     ui_->IDC_CALLSIGN->setFocus();
-
-    signalEnd_ = new SignalEnd(this, [this] { endForSignal(); });
 }
 
 CConfigDlg::~CConfigDlg() = default;
 
 void CConfigDlg::setUpFields() {
-    sizeFieldsToFont();
+    sizeFieldsToFont(*this);
     for (ControlId id : kUpperCaseFields) {
         auto* field = control<QLineEdit>(this, id);
         field->setValidator(new UpperCaseValidator(field));
@@ -187,30 +146,11 @@ void CConfigDlg::setUpFields() {
     }
 }
 
-void CConfigDlg::sizeFieldsToFont() {
-    for (const FieldWidth& width : kFieldWidths) {
-        auto* field = control<QLineEdit>(this, width.id);
-        const QFontMetrics metrics = field->fontMetrics();
-        const QMargins margins = field->textMargins();
-        // The frame and the inner margins of the style take about one line height.
-        // Number fields are measured in digits, text fields in average characters.
-        const int character =
-            width.fixed ? metrics.horizontalAdvance(QLatin1Char('0')) : metrics.averageCharWidth();
-        const int pixels =
-            character * width.characters + margins.left() + margins.right() + metrics.height();
-        field->setMinimumWidth(pixels);
-        if (width.fixed)
-            field->setMaximumWidth(pixels);
-    }
-    ui_->IDC_COMPORT->setMinimumWidth(ui_->IDC_COMPORT->fontMetrics().averageCharWidth() *
-                                      kPortBoxCharacters);
-}
-
 void CConfigDlg::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     // A new desktop font must not leave the fields at the old font's width.
     if (event->type() == QEvent::FontChange)
-        sizeFieldsToFont();
+        sizeFieldsToFont(*this);
 }
 
 void CConfigDlg::connectCommands() {
@@ -320,15 +260,12 @@ void CConfigDlg::writeConfiguration() {
         if (link.findTracker(std::span(reply).first(kReplyCapacity)))
             return;
         // A signal during the search ends the program here, with nothing written. From the first
-        // byte of the upload to the end of its check one waits: a tracker left with part of an
-        // image stores nonsense and may not answer again.
-        if (signalEnd_->requested())
-            endForSignal();
-        const SignalEnd::Held held(*signalEnd_);
+        // byte of the upload to the end of its check whatever would end or pause it waits.
+        guard_->beforeUpload();
+        const UploadGuard upload;
         failed = link.writeImageVerified(written);
     }
-    if (signalEnd_->requested())
-        endForSignal();
+    guard_->afterUpload();
     if (failed)
         return;
 
@@ -349,100 +286,23 @@ void CConfigDlg::toneTest(char code) {
         informationBox(WindowText::kCalibrationWarning, WindowText::kCalibrationCaption);
     }
     const BusyCursor busy;
-    const ToneTarget target{command.port(), command.link().baudRate()};
-    const CTrackerLink::ToneSent sent = command.link().sendTone(code);
-    // A tone counts as on from the moment its code may have gone out, also when the command
-    // failed after that (its close); the stop every tone command begins with has switched off
-    // whatever was on there before.
-    if (code != command_bytes::kToneOff && sent.codeSent) {
-        const unsigned start = tonesOn_.noteOn(target);
-        QTimer::singleShot(toneTimeLimit_, this, [this, start] { toneTimedOut(start); });
-    } else if (sent.stopSent) {
-        tonesOn_.noteOff(target);
-    }
-}
-
-// A stop that comes from outside the command in progress (the time limit, a signal) does not wait
-// for that command to return: its box may stay up for as long as nobody answers it, and a keyed
-// transmitter must not wait for that. So each stop goes through a link of its own, aimed at where
-// the tone went, and the command's link, port and speed stay as they were. The close's stops go
-// the same way; only the close itself waits for a command in progress (see done()).
-bool CConfigDlg::stopTone(const ToneTarget& target) {
-    CTrackerLink link;
-    aim(link, target);
-    return link.tone(command_bytes::kToneOff);
-}
-
-void CConfigDlg::toneTimedOut(unsigned start) {
-    const std::optional<TonesOn::Tone> tone = tonesOn_.started(start);
-    if (!tone)
-        return;  // stopped, or started again since
-    const BusyCursor busy;
-    if (stopTone(tone->target)) {
-        informationBox(toneMessage(WindowText::kToneTimeoutFailed, tone->target.port),
-                       WindowText::kToneNotStoppedCaption);
-        return;
-    }
-    tonesOn_.forget(start);
-    informationBox(toneMessage(WindowText::kToneTimedOut, tone->target.port),
-                   WindowText::kToneTimedOutCaption);
+    guard_->toneTest(command.link(), code);
 }
 
 void CConfigDlg::done(int result) {
     // A close while a command waits behind one of its boxes (the system asking the window to go)
     // waits until that command has returned: it may be about to start a tone, which is to be
     // stopped with the others. A close asked for during the stops of this one is this one.
-    if (!running_.empty()) {
+    if (running_ > 0) {
         closeAsked_ = result;
         return;
     }
     if (closing_)
         return;
     closing_ = true;
-    // Each stopped where it was started, whatever the port box shows now, at its own speed; no
-    // calibration warning, which is about the tones to come. Looked up again before each stop: a
-    // time-out while a box of a failed stop is up may have stopped one meanwhile.
-    const BusyCursor busy;
-    for (const unsigned start : tonesOn_.starts()) {
-        while (const std::optional<TonesOn::Tone> tone = tonesOn_.started(start)) {
-            if (!stopTone(tone->target)) {
-                tonesOn_.forget(start);
-                break;
-            }
-            if (choiceBox(toneMessage(WindowText::kToneNotStopped, tone->target.port),
-                          WindowText::kToneNotStoppedCaption, WindowText::kTryAgain,
-                          WindowText::kCloseAnyway) == BoxAnswer::Second) {
-                break;
-            }
-        }
-    }
+    guard_->stopForClose();
     closing_ = false;
     QDialog::done(result);
-}
-
-void CConfigDlg::endForSignal() {
-    // Nobody may be there to answer a box: the link's messages go to standard error, and so
-    // does the word that a tone could not be stopped.
-    setBoxPresenter({});
-    // The command whose box is up never resumes: its port goes first, so that a stop on that
-    // device is not refused by the program's own hold on it.
-    for (CTrackerLink* link : running_)
-        link->abandon();
-    for (const unsigned start : tonesOn_.starts()) {
-        const std::optional<TonesOn::Tone> tone = tonesOn_.started(start);
-        if (!tone)
-            continue;
-        CTrackerLink link;
-        aim(link, tone->target);
-        if (tone_stop::stopTone(link)) {
-            const QByteArray line =
-                translatedBoxText(toneMessage(WindowText::kSignalToneMayBeOn, tone->target.port),
-                                  WindowText::kBoxFormats)
-                    .toLocal8Bit();
-            std::fprintf(stderr, "%s\n", line.constData());
-        }
-    }
-    signalEnd_->end();
 }
 
 void CConfigDlg::peetClicked() {
@@ -463,28 +323,3 @@ void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(translatedText(WindowText::kAboutEntry), this, &CConfigDlg::showAbout);
     menu.exec(event->globalPos());
 }
-
-#ifdef Q_OS_WIN
-void CConfigDlg::addAboutToSystemMenu() {
-    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    const std::wstring entry = translatedText(WindowText::kAboutEntry).toStdWString();
-    if (systemMenu == nullptr || entry.empty())
-        return;
-    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(systemMenu, MF_STRING, kIdmAboutBox, entry.c_str());
-}
-
-bool CConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    const auto* msg = static_cast<const MSG*>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
-        (msg->wParam & kSystemCommandMask) == kIdmAboutBox) {
-        showAbout();
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
-}
-#else
-// Other desktops offer the About entry through the window's context menu and F1.
-void CConfigDlg::addAboutToSystemMenu() {}
-#endif

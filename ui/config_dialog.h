@@ -14,11 +14,9 @@
 
 #include "port_choice.h"
 #include "port_combo_box.h"
-#include "signal_end.h"
-#include "tone_stop.h"
-#include "tones_on.h"
 #include "tracker_config.h"
 #include "tracker_link.h"
+#include "window_guard.h"
 
 namespace Ui {
 class ConfigDialog;
@@ -41,9 +39,12 @@ class CConfigDlg : public QDialog {
     void showAbout();
 
     // A tone the window started is stopped after this long.
-    static constexpr std::chrono::minutes kToneTimeLimit = tone_stop::kWindowToneLimit;
+    static constexpr std::chrono::minutes kToneTimeLimit = WindowGuard::kToneTimeLimit;
     // For tests, which cannot wait that long; the window itself never changes it.
-    void setToneTimeLimit(std::chrono::milliseconds limit) { toneTimeLimit_ = limit; }
+    void setToneTimeLimit(std::chrono::milliseconds limit) { guard_->setToneTimeLimit(limit); }
+    // What keeps the tones and uploads safe: for the sleep watch to reach (sleepComing,
+    // needsAwake, awakeNeededChanged).
+    WindowGuard& guard() { return *guard_; }
 
   protected:
     // Exit, Escape and the close box all end here. Every tone the window started and has not
@@ -59,9 +60,8 @@ class CConfigDlg : public QDialog {
 
   private:
     void setUpFields();
-    void sizeFieldsToFont();
     void connectCommands();
-    void addAboutToSystemMenu();
+    void addAboutToSystemMenu();  // platform files of their own
 
     void formToRecord();
     void recordToForm();
@@ -76,22 +76,14 @@ class CConfigDlg : public QDialog {
 
     // A command in progress, with its own link aimed when it starts.
     class Command;
-    // Sends the stop where the tone went out, through a link of its own; failure mark.
-    static bool stopTone(const ToneTarget& target);
-    void toneTimedOut(unsigned start);
-    // A signal (SIGINT, SIGTERM, SIGHUP: a logout, a terminal closed): every tone is stopped
-    // without asking, as nobody may be there to answer, and the program ends as the signal asked.
-    [[noreturn]] void endForSignal();
 
     std::unique_ptr<Ui::ConfigDialog> ui_;
     CTrackerConfig config_;
     int baud_ = CTrackerLink::kFirstBaud;
-    // The links of the commands in progress, innermost last.
-    std::vector<CTrackerLink*> running_;
+    // The commands in progress.
+    int running_ = 0;
     // A close asked for while a command was in progress, with its result.
     std::optional<int> closeAsked_;
     bool closing_ = false;
-    TonesOn tonesOn_;
-    std::chrono::milliseconds toneTimeLimit_ = kToneTimeLimit;
-    SignalEnd* signalEnd_ = nullptr;
+    WindowGuard* guard_ = nullptr;
 };

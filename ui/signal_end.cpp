@@ -5,26 +5,31 @@
 
 #include "session_end.h"
 
-SignalEnd::SignalEnd(QWidget* window, std::function<void()> onSignal) : QObject(window) {
+SignalEnd::SignalEnd(QWidget* window, std::function<void()> onRequest) : QObject(window) {
     sessionEnd_ = new SessionEnd(window, stop_);
-    connect(sessionEnd_, &SessionEnd::ending, this, onSignal);
+    // The end of the session counts as SIGTERM.
+    connect(sessionEnd_, &SessionEnd::ending, this, [this, onRequest] {
+        stop_.request();
+        onRequest();
+    });
     if (stop_.wakeDescriptor() < 0)
         return;
     notifier_ = new QSocketNotifier(stop_.wakeDescriptor(), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, onSignal);
+    connect(notifier_, &QSocketNotifier::activated, this, onRequest);
 }
 
-SignalEnd::Held::Held(SignalEnd& end) : end_(end) {
-    end_.hold(true);
+void SignalEnd::setUploading(bool uploading) {
+    uploading_ = uploading;
+    sessionEnd_->setWriting(uploading);
+    update();
 }
 
-SignalEnd::Held::~Held() {
-    end_.hold(false);
+void SignalEnd::setWatching(bool watching) {
+    watching_ = watching;
+    update();
 }
 
-void SignalEnd::hold(bool held) {
-    holds_ += held ? 1 : -1;
+void SignalEnd::update() {
     if (notifier_ != nullptr)
-        notifier_->setEnabled(holds_ == 0);
-    sessionEnd_->setWriting(holds_ > 0);
+        notifier_->setEnabled(watching_ && !uploading_);
 }

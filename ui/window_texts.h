@@ -42,6 +42,16 @@ inline constexpr std::string_view kToneTimeoutFailed = PELMOX_TR(
     "WindowText",
     "The test tone on %1 has been on for %2 minutes and could not be stopped: the tracker may "
     "still be transmitting. Press Stop Sending, or switch the tracker off.");
+// The tones switched off before the program paused for Ctrl+Z, or before the computer went to
+// sleep, told once it goes on; %1 lists their ports.
+inline constexpr std::string_view kTonesStoppedForPause = PELMOX_TR(
+    "WindowText",
+    "PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.");
+inline constexpr std::string_view kTonesStoppedForSleep =
+    PELMOX_TR("WindowText",
+              "The computer went to sleep. Before it slept, PelmoxConfig switched off the test "
+              "tones on: %1.");
+inline constexpr std::string_view kTonesStoppedCaption = PELMOX_TR("WindowText", "Tones stopped");
 // On standard error, when a signal ends the program and a tone could not be stopped first.
 inline constexpr std::string_view kSignalToneMayBeOn = PELMOX_TR(
     "WindowText",
@@ -67,6 +77,8 @@ inline constexpr std::array kBoxFormats{
     TranslatableFormat{"WindowText", kToneTimedOut},
     TranslatableFormat{"WindowText", kToneTimeoutFailed},
     TranslatableFormat{"WindowText", kSignalToneMayBeOn},
+    TranslatableFormat{"WindowText", kTonesStoppedForPause},
+    TranslatableFormat{"WindowText", kTonesStoppedForSleep},
 };
 
 }  // namespace WindowText

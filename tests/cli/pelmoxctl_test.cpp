@@ -37,6 +37,7 @@
 #include "other_user.h"
 #include "own_process_name.h"
 #include "port_user.h"
+#include "process_state.h"
 #include "simulated_tracker.h"
 #include "tone_stop.h"
 #include "tracker_record.h"
@@ -683,7 +684,7 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
 std::unique_ptr<QProcess> startPelmoxctl(const QStringList& arguments, int ignored = 0) {
     auto process = std::make_unique<QProcess>();
     process->setChildProcessModifier([ignored] {
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP})
             ::signal(signal, signal == ignored ? SIG_IGN : SIG_DFL);
     });
     startBuiltProgram(*process, PELMOXCTL_PATH, arguments);
@@ -876,6 +877,50 @@ TEST_F(PelmoxctlTest, SignalDuringAWriteEndsTheProgramOnlyAfterTheCheck) {
         EXPECT_EQ(withoutAdvice(writing->readAllStandardError()),
                   "pelmoxctl: finished the write and its check before stopping, as asked\n");
         EXPECT_EQ(writing->readAllStandardOutput(), "");
+    }
+}
+
+// Ctrl+Z (SIGTSTP) pauses pelmoxctl only once nothing is left keyed or half-written: a timed
+// tone is stopped first, and after fg it stays off and ends with 128 + SIGTSTP; a write finishes
+// its upload and check first (not stalled, so no byte is lost), and after fg prints as usual.
+TEST_F(PelmoxctlTest, CtrlZStopsTheToneOrFinishesTheWriteBeforeThePause) {
+    constexpr int kPausedTone = 128 + SIGTSTP;
+    const auto pauseAndContinue = [&](QProcess& program, std::size_t commandsWhenStopped) {
+        const auto pid = static_cast<pid_t>(program.processId());
+        ::kill(pid, SIGTSTP);
+        ASSERT_TRUE(eventually([&] { return processState(pid) == 'T'; }, 10'000));
+        EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
+        EXPECT_EQ(tracker.commandCount(), commandsWhenStopped);
+        QTest::qWait(300);
+        EXPECT_EQ(tracker.commandCount(), commandsWhenStopped);  // nothing more while stopped
+        ::kill(pid, SIGCONT);
+        ASSERT_TRUE(program.waitForFinished(10'000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    };
+
+    const auto tone = startPelmoxctl({"--port", device(), "tone", "1200", "--for", "30"});
+    ASSERT_TRUE(toneBecomes(tracker, SimulatedTracker::Tone::Tone1200));
+    pauseAndContinue(*tone, 5);  // the identify, the tone (a stop first), and the two stops
+    EXPECT_EQ(tone->exitCode(), kPausedTone);
+    EXPECT_EQ(
+        tone->readAllStandardError(),
+        "pelmoxctl: stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg\n");
+    EXPECT_EQ(tracker.tone(), SimulatedTracker::Tone::Off);
+
+    for (const QStringList& write : wholeWrites()) {
+        tracker.setImage(encoded(kOwnSettings));
+        const std::size_t before = tracker.commandCount();
+        const auto writing = startPelmoxctl(QStringList{"--port", device()} + write);
+        // The identify, the two downloads for the backup, and the upload begun.
+        ASSERT_TRUE(eventually([&] { return tracker.commandCount() == before + 4; }, 8000));
+        QTest::qWait(300);
+        pauseAndContinue(*writing, before + 5);  // and the download that checks it
+        EXPECT_EQ(writing->exitCode(), kDone);
+        EXPECT_EQ(tracker.image(), kDefaultImage);
+        EXPECT_EQ(tracker.lostUploadBytes(), 0u);
+        EXPECT_EQ(writing->readAllStandardError(),
+                  "pelmoxctl: finished the write and its check before pausing, as Ctrl+Z asked\n");
+        EXPECT_EQ(writing->readAllStandardOutput(), kDefaultSettings);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "pty_peer.h"
 #include "raw_line.h"
 #include "simulated_tracker.h"
+#include "tone_guard.h"
 #include "tracker_link.h"
 
 namespace {
@@ -232,12 +233,48 @@ TEST_F(ProtocolTest, UnpacedUploadLosesBytesAndFailsVerification) {
     EXPECT_FALSE(std::equal(image.begin(), image.end(), buffer.begin()));
 }
 
+// Each tone command says what went out: its first stop and its code (what the guard keeps its
+// record of the tones by).
 TEST_F(ProtocolTest, TonesStopThenStart) {
     for (const auto& [code, tone] : {std::pair{'1', Tone::Tone1200}, std::pair{'3', Tone::Both},
                                      std::pair{'2', Tone::Tone2200}, std::pair{'x', Tone::Off}}) {
-        EXPECT_FALSE(link.tone(code));
+        const CTrackerLink::ToneSent sent = link.sendTone(code);
+        EXPECT_FALSE(sent.failed) << code;
+        EXPECT_TRUE(sent.stopSent) << code;
+        EXPECT_TRUE(sent.codeSent) << code;
         EXPECT_EQ(tracker.tone(), tone) << code;
     }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// A tone is known to the guard before its code can go out: a box that comes up during the tone
+// command (where a signal may end the program) finds it recorded, and a command that failed after
+// the code keeps it so.
+TEST_F(ProtocolTest, GuardKnowsAToneBeforeItsCodeGoesOut) {
+    ToneGuard guard;
+    tracker.setFault(Fault::VanishBeforeToneCode);
+    std::vector<bool> keyedInBoxes;
+    boxes.onBox = [&](const RecordedBox&) { keyedInBoxes.push_back(guard.keyed()); };
+    EXPECT_TRUE(guard.start(link, '1').failed);
+    EXPECT_EQ(keyedInBoxes, std::vector<bool>{true});
+    EXPECT_TRUE(guard.keyed());
+}
+
+// A command holding its port at another speed stops a tone at the tone's own speed through that
+// port, and keeps its port and speed for what it does next.
+TEST_F(ProtocolTest, HeldPortStopsAToneAtItsSpeedAndKeepsItsOwn) {
+    ASSERT_FALSE(link.tone('1'));
+    CTrackerLink holder;
+    holder.setDeviceName(tracker.devicePath());
+    holder.setBaudRate(2400);
+    const CTrackerLink::PortHold hold = holder.holdPort();
+    std::array<char, 32> reply{};
+    ASSERT_TRUE(holder.identify(std::span(reply).first(kReplyCapacity)));  // unheard at 2400
+    ASSERT_TRUE(holder.holdsPortOpen());
+    EXPECT_FALSE(holder.stopToneOnHeldPort(9600).failed);
+    EXPECT_EQ(tracker.tone(), Tone::Off);
+    EXPECT_TRUE(holder.holdsPortOpen());
+    EXPECT_EQ(holder.baudRate(), 2400);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 

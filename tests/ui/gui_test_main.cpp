@@ -3,8 +3,10 @@
 // test around it and real boxes: it takes the steps in turn and runs until it is closed or a
 // signal ends it. A step is "port=DEVICE" (typed into the port box), "IDC_FIELD=TEXT" (typed into
 // a field), "sleep=MS", "answered=N" (the next N boxes are answered at once, as if OK or the
-// first button were pressed) or a button's control name (clicked). Every box is announced on
-// standard output ("box: TEXT") before it is shown, for the test to act while it is up.
+// first button were pressed), "sessionEndIn=MS" (the end of the session comes that much later, as
+// the window hears it on Windows, also inside a box) or a button's control name (clicked). Every
+// box is announced on standard output ("box: TEXT") before it is shown, for the test to act while
+// it is up.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -20,6 +22,7 @@
 #include "config_dialog.h"
 #include "control_ids.h"
 #include "message_box_presenter.h"
+#include "session_end.h"
 
 namespace {
 
@@ -66,6 +69,9 @@ void runSteps(CConfigDlg& window, const std::vector<std::string>& steps, std::si
                 ->setEditText(value);
         } else if (key == "answered") {
             answeredLeft = value.toInt();
+        } else if (key == "sessionEndIn") {
+            QTimer::singleShot(value.toInt(), &window,
+                               [&window] { emit window.findChild<SessionEnd*>()->ending(); });
         } else if (key == "sleep") {
             QTimer::singleShot(value.toInt(), &window,
                                [&window, &steps, i] { runSteps(window, steps, i + 1); });

@@ -13,6 +13,7 @@
 
 #include "built_program.h"
 #include "simulated_tracker.h"
+#include "tone_stop.h"
 #include "window_fixture.h"
 
 namespace {
@@ -95,15 +96,16 @@ TEST_F(WindowWithTrackers, ToneTimeOutInsideABoxLeavesTheWaitingCommandItsTracke
               (std::vector<std::string>{kRefused, stoppedText(a), slow.version().substr(0, 29)}));
     EXPECT_EQ(window.baudRate(), 2400);
 
-    // The box of a close whose stop on B fails: A's time-out comes inside it, and the stop tried
-    // again goes to B. The tones are stopped in the order they were first started, B first.
+    // The box of a close whose stop on B fails (after its tries): A's time-out comes inside it,
+    // and the stop tried again goes to B. The tones are stopped in the order they were first
+    // started, B first. The limit outlasts the tries, so that A's time runs out in the box.
     boxes.clear();
-    window.setToneTimeLimit(kShortLimit * 2);
+    window.setToneTimeLimit(tone_stop::kRetryTime + kShortLimit);
     choosePort(b.devicePath());
     click(IDC_READ_VERSION);  // 9600 again
     toneOn(b, IDC_TONE_2200, Tone::Tone2200);
     toneOn(a, IDC_TONE_1200, Tone::Tone1200);
-    QTest::qWait(static_cast<int>(kShortLimit.count()) / 2);
+    QTest::qWait(static_cast<int>((tone_stop::kRetryTime + kShortLimit).count()) / 2);
     toneOn(b, IDC_TONE_2200, Tone::Tone2200);  // B's time runs afresh, after A's
     OtherProgramsLock stopRefused(b.devicePath());
     boxes.clear();
@@ -128,6 +130,7 @@ TEST_F(WindowWithTrackers, ToneTimeOutInsideABoxLeavesTheWaitingCommandItsTracke
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     boxes.clear();
     boxes.onBox = {};
+    window.setToneTimeLimit(kShortLimit);
     toneOn(a, IDC_TONE_1200, Tone::Tone1200);
     choosePort(b.devicePath());
     setText(IDC_CALIBRATION, "100");

@@ -1,4 +1,4 @@
-// The tones the window has started and not yet stopped, each kept by where it went: the device,
+// The tones the program has started and not yet stopped, each kept by where it went: the device,
 // compared by what its name resolves to (COM1, /dev/ttyS0 and a /dev/serial/by-id link to it are
 // one device), and the speed it was sent at, for a tracker hears a stop only at its own speed.
 #pragma once
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "boot_clock.h"
 #include "port_choice.h"
 
 // Where a command talks: the port as the port box named it, and the line speed.
@@ -21,6 +22,7 @@ class TonesOn {
         ToneTarget target;
         std::string device;  // the port's device as it resolved when the tone was sent
         unsigned start = 0;  // which start it was, so that an earlier time-out leaves it alone
+        BootClock::time_point since{};
     };
 
     // A tone that may be on at the target from now on, in place of one at the same place; the
@@ -31,13 +33,16 @@ class TonesOn {
     // The tone of that start, while it is still on and has not been started again since.
     std::optional<Tone> started(unsigned start) const;
     void forget(unsigned start);
+    // The tone recorded where the target is, and a tone put back as it was.
+    std::optional<Tone> at(const ToneTarget& target) const;
+    void put(const Tone& tone);
     // The starts of every tone on, oldest first: a copy, as the stops that walk it show boxes, in
     // which a time-out may change the list.
     std::vector<unsigned> starts() const;
     bool empty() const { return tones_.empty(); }
 
   private:
-    std::vector<Tone>::iterator at(const std::string& device, int baud);
+    std::vector<Tone>::iterator find(const std::string& device, int baud);
 
     std::vector<Tone> tones_;
     unsigned starts_ = 0;

@@ -1,4 +1,4 @@
-// The window keeps a tone by the device its name resolves to and by its speed: a stop under
+// The guard keeps a tone by the device its name resolves to and by its speed: a stop under
 // another name of the same device ends it; one at another speed or on another device does not.
 #include <gtest/gtest.h>
 

@@ -1,19 +1,11 @@
-#include "stop_request.h"
-
-#include <array>
+// StopRequest on Windows: a console control handler, and a hidden window for the end of the
+// session. There is no Ctrl+Z that pauses a Windows program, so no pause is ever asked for.
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
 
-#ifdef _WIN32
+#include "stop_request.h"
 #include "windows_api.h"
-#else
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
 
 namespace {
 
@@ -21,12 +13,6 @@ namespace {
 // on a thread of its own; lock-free, so a signal handler may write it too.
 std::atomic<int> g_signal{0};
 static_assert(std::atomic<int>::is_always_lock_free);
-
-}  // namespace
-
-#ifdef _WIN32
-
-namespace {
 
 // The system runs the handler on a thread of its own; it sets wake for the waiting command.
 HANDLE g_wake = nullptr;
@@ -184,119 +170,17 @@ void StopRequest::endAsRequested() {
     ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
-#else
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-constexpr std::array kStopSignals{SIGINT, SIGTERM, SIGHUP};
-// Where a program ended by a signal it could not raise says which: 128 + the signal, as shells do.
-constexpr int kSignalExitBase = 128;
-
-// The handler may touch nothing but these: it notes the signal and writes a byte into a pipe
-// that the waiting thread polls, so the wait ends at once (the self-pipe).
-std::atomic<int> g_wakeFd{-1};
-std::array<int, 2> g_pipe{-1, -1};
-std::array<struct sigaction, kStopSignals.size()> g_previous{};
-std::array<bool, kStopSignals.size()> g_installed{};
-
-extern "C" void noteStop(int signal) {
-    const int savedErrno = errno;
-    g_signal = signal;
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t written = ::write(g_wakeFd, &byte, 1);
-    errno = savedErrno;
+bool StopRequest::pauseRequested() const {
+    return false;
 }
 
-// pipe2() would do this in one call, but macOS lacks it.
-bool openWakePipe(std::array<int, 2>& fds) {
-    if (::pipe(fds.data()) != 0)
-        return false;
-    for (const int fd : fds) {
-        if (::fcntl(fd, F_SETFD, FD_CLOEXEC) != 0 ||
-            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) {
-            ::close(fds[0]);
-            ::close(fds[1]);
-            return false;
-        }
-    }
-    return true;
+void StopRequest::pauseAsRequested() {}
+
+void StopRequest::refusePause() {}
+
+int StopRequest::pausedExitStatus() {
+    return EXIT_FAILURE;  // no pause comes
 }
-
-void restoreHandlers() {
-    for (std::size_t i = 0; i < kStopSignals.size(); ++i) {
-        if (g_installed[i])
-            ::sigaction(kStopSignals[i], &g_previous[i], nullptr);
-        g_installed[i] = false;
-    }
-}
-
-}  // namespace
-
-StopRequest::StopRequest() {
-    g_signal = 0;
-    // Without the pipe a wait sleeps its whole time and sees the stop only at its end; the
-    // non-blocking write end keeps a burst of signals from blocking the handler on a full pipe.
-    if (!openWakePipe(g_pipe))
-        g_pipe = {-1, -1};
-    g_wakeFd = g_pipe[1];
-
-    struct sigaction action {};
-    action.sa_handler = noteStop;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kStopSignals.size(); ++i) {
-        if (::sigaction(kStopSignals[i], nullptr, &g_previous[i]) != 0 ||
-            g_previous[i].sa_handler == SIG_IGN) {
-            continue;
-        }
-        g_installed[i] = ::sigaction(kStopSignals[i], &action, nullptr) == 0;
-    }
-}
-
-StopRequest::~StopRequest() {
-    restoreHandlers();
-    g_wakeFd = -1;
-    for (int& fd : g_pipe) {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-}
-
-bool StopRequest::waitFor(std::chrono::milliseconds time) {
-    const Clock::time_point end = Clock::now() + time;
-    while (!requested()) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now());
-        if (left.count() <= 0)
-            break;
-        // An interrupted poll comes back early; the loop looks at the signal and waits on.
-        pollfd wake{g_pipe[0], POLLIN, 0};
-        ::poll(&wake, 1, static_cast<int>(left.count()));
-    }
-    return requested();
-}
-
-void StopRequest::request() {
-    noteStop(SIGTERM);
-}
-
-int StopRequest::wakeDescriptor() const {
-    return g_pipe[0];
-}
-
-void StopRequest::endAsRequested() {
-    const int signal = g_signal;
-    restoreHandlers();
-    if (signal != 0) {
-        ::signal(signal, SIG_DFL);
-        ::raise(signal);
-    }
-    std::_Exit(kSignalExitBase + signal);
-}
-
-#endif
 
 bool StopRequest::requested() const {
     return g_signal != 0;

@@ -23,7 +23,7 @@ std::string resolvedDevice(const PortChoice& port) {
     return error ? name : device.string();
 }
 
-std::vector<TonesOn::Tone>::iterator TonesOn::at(const std::string& device, int baud) {
+std::vector<TonesOn::Tone>::iterator TonesOn::find(const std::string& device, int baud) {
     return std::find_if(tones_.begin(), tones_.end(), [&](const Tone& tone) {
         return tone.device == device && tone.target.baud == baud;
     });
@@ -31,16 +31,17 @@ std::vector<TonesOn::Tone>::iterator TonesOn::at(const std::string& device, int 
 
 unsigned TonesOn::noteOn(const ToneTarget& target) {
     const std::string device = resolvedDevice(target.port);
-    auto tone = at(device, target.baud);
+    auto tone = find(device, target.baud);
     if (tone == tones_.end())
         tone = tones_.insert(tones_.end(), Tone{target, device, 0});
     tone->target = target;
     tone->start = ++starts_;
+    tone->since = BootClock::now();
     return tone->start;
 }
 
 void TonesOn::noteOff(const ToneTarget& target) {
-    const auto tone = at(resolvedDevice(target.port), target.baud);
+    const auto tone = find(resolvedDevice(target.port), target.baud);
     if (tone != tones_.end())
         tones_.erase(tone);
 }
@@ -55,6 +56,25 @@ std::optional<TonesOn::Tone> TonesOn::started(unsigned start) const {
 
 void TonesOn::forget(unsigned start) {
     std::erase_if(tones_, [start](const Tone& on) { return on.start == start; });
+}
+
+std::optional<TonesOn::Tone> TonesOn::at(const ToneTarget& target) const {
+    const std::string device = resolvedDevice(target.port);
+    const auto tone = std::find_if(tones_.begin(), tones_.end(), [&](const Tone& on) {
+        return on.device == device && on.target.baud == target.baud;
+    });
+    if (tone == tones_.end())
+        return std::nullopt;
+    return *tone;
+}
+
+void TonesOn::put(const Tone& tone) {
+    const auto on = find(tone.device, tone.target.baud);
+    if (on == tones_.end()) {
+        tones_.push_back(tone);
+    } else {
+        *on = tone;
+    }
 }
 
 std::vector<unsigned> TonesOn::starts() const {
