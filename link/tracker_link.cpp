@@ -5,10 +5,10 @@
 #include <QString>
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <utility>
 
 #include "link_messages.h"
+#include "link_pause.h"
 #include "link_timing.h"
 #include "message_box.h"
 #include "port_error.h"
@@ -162,7 +162,7 @@ bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
         } else {
             return lineFailed(link_message::kWriteFailed);
         }
-        std::this_thread::sleep_for(link_timing::kBytePause);
+        link_pause::pause(link_timing::kBytePause);
     }
     if (total != bytes.size())
         return lineFailed(link_message::kWriteMismatch);

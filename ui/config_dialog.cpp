@@ -16,6 +16,8 @@
 #include <utility>
 
 #include "about_dialog.h"
+#include "accessible_window.h"
+#include "announcer.h"
 #include "app_icon.h"
 #include "busy_cursor.h"
 #include "command_bytes.h"
@@ -149,6 +151,7 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     setWindowIcon(applicationIcon());
     addAboutToSystemMenu();
     setUpFields();
+    setUpAccessibility(this);
     connectCommands();
 
     // Opening: the first port of the list, and the record's defaults in the fields.
@@ -306,6 +309,7 @@ void CConfigDlg::writeConfiguration() {
     if (ConfigImage::encode(config_, image) != ConfigImage::kSize)
         return;
     const auto written = std::span<const std::uint8_t>(image).first(ConfigImage::kSize);
+    announce(this, writeBeginsText(portText(command.port())));
 
     const BusyCursor busy;
     bool failed = false;
@@ -354,8 +358,12 @@ void CConfigDlg::toneTest(char code) {
     if (code != command_bytes::kToneOff && sent.codeSent) {
         const unsigned start = tonesOn_.noteOn(target);
         QTimer::singleShot(toneTimeLimit_, this, [this, start] { toneTimedOut(start); });
+        announce(this, toneOnText(code, portText(target.port)));
     } else if (sent.stopSent) {
         tonesOn_.noteOff(target);
+        announce(this, toneOffText(portText(target.port)));
+    } else if (!tonesOn_.empty()) {
+        announce(this, toneMayBeOnText(portText(target.port)));
     }
 }
 
