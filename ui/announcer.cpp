@@ -2,12 +2,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "command_bytes.h"
 #include "exchange_time.h"
+#include "port_choice.h"
+#include "tones_on.h"
 
 namespace {
 
@@ -24,7 +28,8 @@ constexpr std::array kToneNames{
 namespace AnnouncementText {
 constexpr std::string_view kToneOn = "Tone on: %1 at %2, the transmitter is keyed.";
 constexpr std::string_view kToneOff = "Tone off at %1.";
-constexpr std::string_view kToneMayBeOn = "The tone at %1 may still be on.";
+constexpr std::string_view kToneMayBeOn =
+    "The stop did not get through: a tone may still be on at %1.";
 constexpr std::string_view kWriteBegins =
     "Writing the configuration to %1, this takes about %2 seconds.";
 }  // namespace AnnouncementText
@@ -96,8 +101,13 @@ QString toneOffText(const std::string& port) {
     return format(AnnouncementText::kToneOff).arg(portName(port));
 }
 
-QString toneMayBeOnText(const std::string& port) {
-    return format(AnnouncementText::kToneMayBeOn).arg(portName(port));
+QString tonesMayBeOnText(const TonesOn& tones) {
+    QStringList ports;
+    for (const unsigned start : tones.starts()) {
+        if (const std::optional<TonesOn::Tone> tone = tones.started(start))
+            ports << QString::fromStdString(portText(tone->target.port));
+    }
+    return format(AnnouncementText::kToneMayBeOn).arg(ports.join(QStringLiteral(", ")));
 }
 
 QString writeBeginsText(const std::string& port) {

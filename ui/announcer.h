@@ -9,13 +9,15 @@
 #include <string>
 
 class QWidget;
+class TonesOn;
 
 void announce(QWidget* window, const QString& text);
 
 // The texts, with the port as the port box names it.
 QString toneOnText(char code, const std::string& port);
 QString toneOffText(const std::string& port);
-QString toneMayBeOnText(const std::string& port);
+// After a stop that did not get through: where the tones the window knows of may still be on.
+QString tonesMayBeOnText(const TonesOn& tones);
 QString writeBeginsText(const std::string& port);
 
 // What a write of the whole configuration takes at least, as the user is told it, in whole seconds.

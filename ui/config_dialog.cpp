@@ -363,7 +363,7 @@ void CConfigDlg::toneTest(char code) {
         tonesOn_.noteOff(target);
         announce(this, toneOffText(portText(target.port)));
     } else if (!tonesOn_.empty()) {
-        announce(this, toneMayBeOnText(portText(target.port)));
+        announce(this, tonesMayBeOnText(tonesOn_));
     }
 }
 
