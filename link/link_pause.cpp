@@ -1,5 +1,6 @@
 #include "link_pause.h"
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -14,10 +15,29 @@ void setHandler(Handler handler) {
 }
 
 void pause(std::chrono::milliseconds time) {
-    const auto until = std::chrono::steady_clock::now() + time;
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point until = Clock::now() + time;
+    if (installed.load() == nullptr) {
+        std::this_thread::sleep_until(until);
+        return;
+    }
+    // A screen reader asks one thing at a time: answered each millisecond, its questions do not
+    // wait for the pause to end.
+    for (Clock::time_point now = Clock::now(); now < until; now = Clock::now()) {
+        idle();
+        std::this_thread::sleep_until(std::min<Clock::time_point>(now + kSlice, until));
+    }
+}
+
+int slice(int milliseconds) {
+    if (installed.load() == nullptr)
+        return milliseconds;
+    return std::min(milliseconds, static_cast<int>(kSlice.count()));
+}
+
+void idle() {
     if (const Handler handler = installed.load())
         handler();
-    std::this_thread::sleep_until(until);
 }
 
 }  // namespace link_pause

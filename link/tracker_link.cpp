@@ -198,13 +198,17 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
         if (now >= until)
             break;
 
+        // In slices, so that a program's pause handler runs while nothing arrives; the deadline
+        // and the gap are reckoned as before, and a byte still ends a wait at once.
         port_->clearError();
-        if (!port_->waitForReadyRead(waitMilliseconds(until - now)) &&
-            port_->error() != QSerialPort::TimeoutError) {
+        if (port_->waitForReadyRead(link_pause::slice(waitMilliseconds(until - now))))
+            continue;
+        if (port_->error() != QSerialPort::TimeoutError) {
             // The line is gone (a hangup reads as end of file) or the device failed.
             lineFailed(link_message::kReadFailed);
             return 0;
         }
+        link_pause::idle();
     }
     return received;
 }

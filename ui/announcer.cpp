@@ -45,8 +45,9 @@ QString portName(const std::string& port) {
 }  // namespace
 
 // A notification without a face: one pixel in the window's corner, drawn as nothing, out of the
-// tab order and of the mouse's way. Each announcement shows it anew with the text as its name,
-// which Orca speaks as a notification appears.
+// tab order and of the mouse's way. Each announcement shows it with the text as its name, which
+// Orca speaks as a notification appears, and hides it again at once: the fewer events, the
+// sooner Orca gets to speak while a command keeps the window busy.
 class AnnouncementNotice : public QWidget {
     Q_OBJECT
   public:
@@ -62,23 +63,39 @@ class AnnouncementNotice : public QWidget {
         hide();
     }
 
+    QString text() const { return text_; }
+
     void say(const QString& text) {
-        hide();
-        setAccessibleName(text);
+        // Not the accessible name, whose change would be one more event.
+        text_ = text;
         show();
         // What NVDA hears of it; Qt's bridge to AT-SPI passes this event by.
         QAccessibleEvent alert(this, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
+        hide();
     }
 
   private:
+    class Accessible : public QAccessibleWidget {
+      public:
+        explicit Accessible(AnnouncementNotice* notice)
+            : QAccessibleWidget(notice, QAccessible::Notification) {}
+        QString text(QAccessible::Text t) const override {
+            if (t == QAccessible::Name)
+                return static_cast<const AnnouncementNotice*>(widget())->text();
+            return QAccessibleWidget::text(t);
+        }
+    };
+
     static QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
         if (className == QLatin1String(staticMetaObject.className())) {
             if (auto* notice = qobject_cast<AnnouncementNotice*>(object))
-                return new QAccessibleWidget(notice, QAccessible::Notification);
+                return new Accessible(notice);
         }
         return nullptr;
     }
+
+    QString text_;
 };
 
 void announce(QWidget* window, const QString& text) {
