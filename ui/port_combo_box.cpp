@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <utility>
 
+#include "field_edit.h"
 #include "port_choice.h"
 
 namespace {
@@ -88,6 +89,9 @@ PortComboBox::PortComboBox(QWidget* parent) : QComboBox(parent), source_(systemS
         return true;
     }();
     Q_UNUSED(factoryInstalled);
+    // Its edit is one of the window's fields to a screen reader: the port whole, and no
+    // "Text unselected" when the list opens.
+    setLineEdit(new FieldEdit(this));
 }
 
 void PortComboBox::setPortSource(PortSource source) {

@@ -80,6 +80,12 @@ TEST_F(WindowTest, ThePortBoxIsNamedAndGivesThePortAsItsValue) {
     EXPECT_EQ(iface->child(0)->object(), static_cast<QObject*>(box->view()));
     EXPECT_EQ(iface->child(1)->object(), static_cast<QObject*>(box->lineEdit()));
     EXPECT_EQ(iface->indexOfChild(iface->child(1)), 1);
+    // Its edit is read as the fields are: the whole port in one run.
+    int start = -1;
+    int end = -1;
+    iface->child(1)->textInterface()->attributes(11, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 12);
 }
 
 // Qt gave the focus at once and clicked a tenth of a second later, so that a screen reader
