@@ -5,10 +5,10 @@
 #include <QString>
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <utility>
 
 #include "link_messages.h"
+#include "link_pause.h"
 #include "link_timing.h"
 #include "message_box.h"
 #include "port_error.h"
@@ -162,7 +162,7 @@ bool CTrackerLink::write(std::span<const std::uint8_t> bytes) {
         } else {
             return lineFailed(link_message::kWriteFailed);
         }
-        std::this_thread::sleep_for(link_timing::kBytePause);
+        link_pause::pause(link_timing::kBytePause);
     }
     if (total != bytes.size())
         return lineFailed(link_message::kWriteMismatch);
@@ -198,13 +198,17 @@ std::size_t CTrackerLink::read(std::span<std::uint8_t> buffer) {
         if (now >= until)
             break;
 
+        // In slices, so that a program's pause handler runs while nothing arrives; the deadline
+        // and the gap are reckoned as before, and a byte still ends a wait at once.
         port_->clearError();
-        if (!port_->waitForReadyRead(waitMilliseconds(until - now)) &&
-            port_->error() != QSerialPort::TimeoutError) {
+        if (port_->waitForReadyRead(link_pause::slice(waitMilliseconds(until - now))))
+            continue;
+        if (port_->error() != QSerialPort::TimeoutError) {
             // The line is gone (a hangup reads as end of file) or the device failed.
             lineFailed(link_message::kReadFailed);
             return 0;
         }
+        link_pause::idle();
     }
     return received;
 }

@@ -8,6 +8,7 @@
 
 #include "command_bytes.h"
 #include "link_messages.h"
+#include "link_pause.h"
 #include "link_timing.h"
 #include "message_box.h"
 #include "tracker_link.h"
@@ -147,7 +148,7 @@ CTrackerLink::ToneSent CTrackerLink::sendTone(char code) {
         return sent;
     }
     sent.stopSent = true;
-    std::this_thread::sleep_for(link_timing::kTonePause);
+    link_pause::pause(link_timing::kTonePause);
     // The prefix first, so that a failure is known to have come before the code or not: the
     // bytes go out one by one either way.
     if (write(command_bytes::kTonePrefix)) {

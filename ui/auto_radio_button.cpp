@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
+#include <QShortcutEvent>
 
 namespace {
 
@@ -68,4 +69,15 @@ AutoRadioButton::AutoRadioButton(QWidget* parent) : QRadioButton(parent) {
         return true;
     }();
     Q_UNUSED(factoryInstalled);
+}
+
+bool AutoRadioButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut && isEnabled() &&
+        !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        click();
+        if ((focusPolicy() & Qt::ClickFocus) != 0)
+            setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QRadioButton::event(event);
 }

@@ -13,4 +13,8 @@ class AutoRadioButton : public QRadioButton {
 
   protected:
     void nextCheckState() override { setChecked(true); }
+    // Alt+W and Alt+P check the button before it takes the focus, where Qt gives the focus at
+    // once and clicks a tenth of a second later: a screen reader announcing the focus heard the
+    // old state, or the new one, as the race fell.
+    bool event(QEvent* event) override;
 };

@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "about_dialog.h"
+#include "accessible_window.h"
+#include "announcer.h"
 #include "app_icon.h"
 #include "busy_cursor.h"
 #include "command_bytes.h"
@@ -113,6 +115,7 @@ CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     addAboutToSystemMenu();
     setUpFields();
     applyFieldAdvice(this);
+    setUpAccessibility(this);
     connectCommands();
 
     // Opening: the first port of the list, and the record's defaults in the fields.
@@ -249,6 +252,7 @@ void CConfigDlg::writeConfiguration() {
     if (ConfigImage::encode(config_, image) != ConfigImage::kSize)
         return;
     const auto written = std::span<const std::uint8_t>(image).first(ConfigImage::kSize);
+    announce(this, writeBeginsText(portText(command.port())));
 
     const BusyCursor busy;
     bool failed = false;

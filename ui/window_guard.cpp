@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "announcer.h"
 #include "busy_cursor.h"
 #include "command_bytes.h"
 #include "form_text.h"
@@ -119,19 +120,33 @@ void WindowGuard::keepAwakeChanged() {
 }
 
 void WindowGuard::toneTest(CTrackerLink& link, char code) {
+    // A screen reader hears what the window does not show: the transmitter keyed, and off again.
+    auto* const window = static_cast<QWidget*>(parent());
+    const std::string port = portText(portOf(link));
+    const auto tell = [&](bool on) {
+        if (tones_.keyedOn(link) == on) {
+            announce(window, on ? toneOnText(code, port) : toneOffText(port));
+        } else if (!tones_.tones().empty()) {
+            announce(window, tonesMayBeOnText(tones_.tones()));
+        }
+    };
     if (code != command_bytes::kToneOff) {
         tones_.start(link, code);
+        tell(true);
         return;
     }
     // A stop where no tone of the window's is known goes out once, as any tone command does.
     if (!tones_.keyedOn(link)) {
-        link.tone(code);
+        if (!link.tone(code))
+            announce(window, toneOffText(port));
         return;
     }
     // Each stop is tried again for a while; its failure is the channel's box, or when the
     // channel had nothing to say, that the tone may still be on.
     HeldBoxes held;
-    if (tones_.stopSending(link) && !held.showFirst()) {
+    const bool failed = tones_.stopSending(link);
+    tell(false);
+    if (failed && !held.showFirst()) {
         informationBox(toneMessage(WindowText::kToneNotStopped, {portOf(link), link.baudRate()}),
                        WindowText::kToneNotStoppedCaption);
     }
@@ -248,7 +263,9 @@ void WindowGuard::sleepComing() {
     // Told once the computer is awake again: the lock on sleep goes when this returns.
     if (stopped.empty() && notStopped.empty())
         return;
-    QTimer::singleShot(0, this,
+    // A timer, not a posted call: posted calls may be delivered inside the next exchange, while
+    // the window answers its accessibility bus, and a box must not come up in the middle of it.
+    QTimer::singleShot(1, this,
                        [this, stopped = std::move(stopped), notStopped = std::move(notStopped)] {
                            tellStopped(WindowText::kTonesStoppedForSleep, stopped, notStopped);
                        });

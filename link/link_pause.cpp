@@ -1,0 +1,52 @@
+#include "link_pause.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace link_pause {
+
+namespace {
+std::atomic<Handler> installed{nullptr};
+thread_local bool inHandler = false;
+}  // namespace
+
+void setHandler(Handler handler) {
+    installed.store(handler);
+}
+
+void pause(std::chrono::milliseconds time) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point until = Clock::now() + time;
+    if (installed.load() == nullptr) {
+        std::this_thread::sleep_until(until);
+        return;
+    }
+    // A screen reader asks one thing at a time: answered each millisecond, its questions do not
+    // wait for the pause to end.
+    for (Clock::time_point now = Clock::now(); now < until; now = Clock::now()) {
+        idle();
+        std::this_thread::sleep_until(std::min<Clock::time_point>(now + kSlice, until));
+    }
+}
+
+int slice(int milliseconds) {
+    if (installed.load() == nullptr)
+        return milliseconds;
+    return std::min(milliseconds, static_cast<int>(kSlice.count()));
+}
+
+void idle() {
+    const Handler handler = installed.load();
+    if (handler == nullptr || inHandler)
+        return;
+    inHandler = true;
+    handler();
+    inHandler = false;
+}
+
+bool answering() {
+    return inHandler;
+}
+
+}  // namespace link_pause

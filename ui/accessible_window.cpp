@@ -1,0 +1,44 @@
+#include "accessible_window.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+#include <array>
+#include <string_view>
+
+#include "control_ids.h"
+#include "link_pause.h"
+
+namespace {
+
+// Orca speaks a field's label and never its name, where the units are; the description it
+// speaks after the label and the value.
+struct FieldUnit {
+    ControlId id;
+    std::string_view unit;
+};
+constexpr std::array kFieldUnits{
+    FieldUnit{IDC_STATUS_EVERY, "transmissions"},
+    FieldUnit{IDC_TXD, "milliseconds"},
+    FieldUnit{IDC_TX_INTERVAL, "seconds"},
+    FieldUnit{IDC_QUIET_TIME, "milliseconds"},
+};
+
+// The accessibility bus reaches the window as calls that Qt D-Bus posts to it from a thread of
+// its own. Only those are delivered here: no key, click, timer or signal notifier runs inside an
+// exchange, so no second command can start in it and no stop of a tone can go out in the middle
+// of it (the one call the window queues itself, a close, waits for the command to return).
+void answerAccessibilityBus() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
+}  // namespace
+
+void setUpAccessibility(QWidget* window) {
+    for (const FieldUnit& field : kFieldUnits) {
+        if (auto* widget = window->findChild<QWidget*>(QString::fromLatin1(controlName(field.id))))
+            widget->setAccessibleDescription(
+                QString::fromLatin1(field.unit.data(), static_cast<qsizetype>(field.unit.size())));
+    }
+    link_pause::setHandler(answerAccessibilityBus);
+}
