@@ -244,7 +244,8 @@ void CConfigDlg::readConfiguration() {
 }
 
 void CConfigDlg::writeConfiguration() {
-    Command command(*this, chosenPort());
+    const PortChoice port = chosenPort();
+    Command command(*this, port);
     CTrackerLink& link = command.link();
     formToRecord();
     std::array<std::uint8_t, kImageBufferSize> image{};
@@ -252,7 +253,7 @@ void CConfigDlg::writeConfiguration() {
     if (ConfigImage::encode(config_, image) != ConfigImage::kSize)
         return;
     const auto written = std::span<const std::uint8_t>(image).first(ConfigImage::kSize);
-    announce(this, writeBeginsText(portText(command.port())));
+    announce(this, writeBeginsText(portText(port)));
 
     const BusyCursor busy;
     bool failed = false;
