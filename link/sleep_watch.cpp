@@ -1,0 +1,29 @@
+#include "sleep_watch.h"
+
+void SleepWatch::setHolding(bool hold) {
+    if (hold == wanted_)
+        return;
+    wanted_ = hold;
+    if (hold) {
+        if (!asleep_)
+            take();
+    } else {
+        release();
+    }
+}
+
+void SleepWatch::sleeping(bool start) {
+    if (start == asleep_)
+        return;
+    asleep_ = start;
+    if (start) {
+        emit aboutToSleep();
+        // Sleep waits no longer: what could be put right has been. logind drops the inhibitor
+        // for the sleep anyway.
+        release();
+    } else {
+        if (wanted_)
+            take();
+        emit resumed();
+    }
+}
