@@ -18,9 +18,10 @@ void SleepWatch::sleeping(bool start) {
     asleep_ = start;
     if (start) {
         emit aboutToSleep();
-        // Sleep waits no longer: what could be put right has been. logind drops the inhibitor
-        // for the sleep anyway.
-        release();
+        // Sleep waits no longer: what could be put right has been (logind drops the inhibitor
+        // for the sleep anyway). Unless the computer woke while a slot's box was up.
+        if (asleep_)
+            release();
     } else {
         if (wanted_)
             take();
