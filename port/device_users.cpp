@@ -332,7 +332,8 @@ class ProcessSearch {
         // The directory's size is the number of descriptors (Linux 6.2 on; 0 before). Where
         // they are 0 to n-1, as most small programs' are, they are looked at without the
         // listing, which costs about as much as a look at one; at the first gap the listing goes
-        // on. A kernel thread has none.
+        // on. The programs a program starts have much the same descriptors, and follow it in
+        // /proc: after a process with gaps, the next is listed at once. A kernel thread has none.
         struct stat listing {};
         const int count = ::fstat(directory, &listing) == 0 && listing.st_size < INT_MAX
                               ? static_cast<int>(listing.st_size)
@@ -343,21 +344,26 @@ class ProcessSearch {
         }
         int looked = 0;
         Look look = Look::Seen;
-        while (look == Look::Seen && looked < count) {
+        const bool probe = !lastHadGaps_;
+        while (probe && look == Look::Seen && looked < count) {
             std::array<char, kDescriptorNameRoom> name{};
             std::to_chars(name.data(), name.data() + name.size() - 1, looked);
             look = addDescriptor(directory, name.data());
             if (look == Look::Seen)
                 ++looked;
         }
-        if (count == 0 || look == Look::Closed)
-            look = addListed(directory, looked);
+        if (count == 0 || look == Look::Closed || !probe) {
+            int highest = -1;
+            look = addListed(directory, looked, highest);
+            lastHadGaps_ = count > 0 && highest >= count;
+        }
         ::close(directory);
         return look != Look::Hidden;
     }
 
-    // The descriptors the listing names, but for those below first, which have been looked at.
-    Look addListed(int directory, int first) {
+    // The descriptors the listing names, but for those below first, which have been looked at;
+    // highest is the highest number listed.
+    Look addListed(int directory, int first, int& highest) {
         // Where the system lets us list the descriptors but not follow them (a process we may
         // not trace), none of them can be seen.
         bool hidden = false;
@@ -370,8 +376,11 @@ class ProcessSearch {
             for (ssize_t offset = 0; offset < n && !hidden; offset += entry->d_reclen) {
                 entry = reinterpret_cast<const dirent64*>(entries_.data() + offset);
                 int number = 0;
-                if (entry->d_name[0] != '.' &&
-                    (!parseNumber(std::string_view(entry->d_name), number) || number >= first))
+                if (entry->d_name[0] == '.' ||
+                    !parseNumber(std::string_view(entry->d_name), number))
+                    continue;
+                highest = std::max(highest, number);
+                if (number >= first)
                     hidden = addDescriptor(directory, entry->d_name) == Look::Hidden;
             }
             // /proc lists a process's descriptors until the buffer has no room for another:
@@ -517,6 +526,7 @@ class ProcessSearch {
     std::vector<int> masters_;
     std::vector<unsigned> ptyIndices_;
     bool countsDescriptors_ = false;
+    bool lastHadGaps_ = false;
     std::array<char, kProcPathRoom> path_{};
     std::array<char, PATH_MAX> target_{};
     alignas(dirent64) std::array<char, kDirectoryRead> entries_;
