@@ -165,6 +165,8 @@ constexpr std::size_t kFdInfoRead = 512;
 constexpr std::size_t kMountInfoRead = 16384;
 // "<pid>/fdinfo/<descriptor>" and the like.
 constexpr std::size_t kProcPathRoom = 64;
+// A descriptor's number as text.
+constexpr std::size_t kDescriptorNameRoom = 16;
 // Fewer processes than this are looked through by one thread alone: starting another costs
 // more than it saves.
 constexpr std::size_t kProcessesPerPart = 256;
@@ -185,6 +187,26 @@ std::optional<unsigned> ptyIndex(dev_t device) {
 
 bool isPtyMultiplexer(dev_t device) {
     return major(device) == kPtyMultiplexerMajor && minor(device) == kPtyMultiplexerMinor;
+}
+
+// What a descriptor's link in /proc says of its file: the path it was opened by, or for what
+// has none a kind and a number ("pipe:[4711]", "socket:[...]", "anon_inode:[eventfd]").
+// The directories and names that a terminal can have there, as devtmpfs, devpts and udev name
+// them, or a container or a chroot that has its own /dev.
+constexpr std::string_view kDeletedSuffix = " (deleted)";
+constexpr std::string_view kDeviceDirectory = "dev";
+constexpr std::string_view kPtyDirectory = "pts";
+constexpr std::string_view kPtyMultiplexerName = "ptmx";
+// The memory devices that every program has open and that no terminal is called.
+constexpr std::array<std::string_view, 6> kMemoryDevices = {"null",   "zero",    "full",
+                                                            "random", "urandom", "kmsg"};
+
+// The last part of a path and what comes before it.
+std::pair<std::string_view, std::string_view> splitLast(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return {std::string_view(), path};
+    return {path.substr(0, slash), path.substr(slash + 1)};
 }
 
 // Up to buffer's size of a file under /proc; empty when it cannot be read.
@@ -261,7 +283,16 @@ class TerminalDrivers {
 class ProcessSearch {
   public:
     ProcessSearch(int proc, std::span<const Device> devices)
-        : proc_(proc), devices_(devices), uses_(devices.size(), 0) {}
+        : proc_(proc), devices_(devices), uses_(devices.size(), 0) {
+        // This process has descriptors open (one on /proc itself): where they are not counted,
+        // the kernel counts none.
+        struct stat own {};
+        countsDescriptors_ = ::fstatat(proc, "self/fd", &own, 0) == 0 && own.st_size > 0;
+        for (const Device& device : devices) {
+            if (const std::optional<unsigned> index = ptyIndex(device.number))
+                ptyIndices_.push_back(*index);
+        }
+    }
 
     void look(long pid) {
         std::fill(uses_.begin(), uses_.end(), 0);
@@ -288,6 +319,9 @@ class ProcessSearch {
         return path_.data();
     }
 
+    // What became of the look at one descriptor.
+    enum class Look { Seen, Hidden, Closed };
+
     // Every descriptor it has open, where we may look (our own user's processes, or all as
     // root); false where we may not. The masters of pseudo-terminals are kept for later.
     bool addDescriptors(long pid) {
@@ -295,6 +329,41 @@ class ProcessSearch {
             ::openat(proc_, procPath(pid, "fd"), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (directory < 0)
             return false;
+        // The directory's size is the number of descriptors (Linux 6.2 on; 0 before). Where
+        // they are 0 to n-1, as most small programs' are, they are looked at without the
+        // listing, which costs about as much as a look at one; at the first gap the listing goes
+        // on. The programs a program starts have much the same descriptors, and follow it in
+        // /proc: after a process with gaps, the next is listed at once. A kernel thread has none.
+        struct stat listing {};
+        const int count = ::fstat(directory, &listing) == 0 && listing.st_size < INT_MAX
+                              ? static_cast<int>(listing.st_size)
+                              : 0;
+        if (count == 0 && countsDescriptors_) {
+            ::close(directory);
+            return true;
+        }
+        int looked = 0;
+        Look look = Look::Seen;
+        const bool probe = !lastHadGaps_;
+        while (probe && look == Look::Seen && looked < count) {
+            std::array<char, kDescriptorNameRoom> name{};
+            std::to_chars(name.data(), name.data() + name.size() - 1, looked);
+            look = addDescriptor(directory, name.data());
+            if (look == Look::Seen)
+                ++looked;
+        }
+        if (count == 0 || look == Look::Closed || !probe) {
+            int highest = -1;
+            look = addListed(directory, looked, highest);
+            lastHadGaps_ = count > 0 && highest >= count;
+        }
+        ::close(directory);
+        return look != Look::Hidden;
+    }
+
+    // The descriptors the listing names, but for those below first, which have been looked at;
+    // highest is the highest number listed.
+    Look addListed(int directory, int first, int& highest) {
         // Where the system lets us list the descriptors but not follow them (a process we may
         // not trace), none of them can be seen.
         bool hidden = false;
@@ -306,40 +375,80 @@ class ProcessSearch {
                 break;
             for (ssize_t offset = 0; offset < n && !hidden; offset += entry->d_reclen) {
                 entry = reinterpret_cast<const dirent64*>(entries_.data() + offset);
-                if (entry->d_name[0] != '.')
-                    hidden = !addDescriptor(directory, entry->d_name);
+                int number = 0;
+                if (entry->d_name[0] == '.' ||
+                    !parseNumber(std::string_view(entry->d_name), number))
+                    continue;
+                highest = std::max(highest, number);
+                if (number >= first)
+                    hidden = addDescriptor(directory, entry->d_name) == Look::Hidden;
             }
             // /proc lists a process's descriptors until the buffer has no room for another:
             // with room left over, that was all of them.
             if (hidden || static_cast<std::size_t>(n) + kLargestEntry < entries_.size())
                 break;
         }
-        ::close(directory);
-        return !hidden;
+        return hidden ? Look::Hidden : Look::Seen;
     }
 
-    // False when the descriptor may not be looked at.
-    bool addDescriptor(int directory, const char* name) {
-        struct stat file {};
-        // Follows the descriptor's link to the file it has open.
-        if (::fstatat(directory, name, &file, 0) != 0)
-            return errno != EACCES && errno != EPERM;
-        if (!S_ISCHR(file.st_mode))
-            return true;
-        if (isPtyMultiplexer(file.st_rdev)) {
+    static Look failedLook() {
+        return errno == EACCES || errno == EPERM ? Look::Hidden : Look::Closed;
+    }
+
+    // Whether the file a descriptor's link names can be one of the devices, from the name
+    // alone: the file itself is not asked, for one on a network mount whose server is gone (or
+    // a FUSE file system that does not answer) would keep the search waiting. A terminal is
+    // named in a directory called dev (the system's, a chroot's or a container's); in one
+    // called pts, by its number.
+    bool mayBeSought(std::string_view target) const {
+        if (target.ends_with(kDeletedSuffix))
+            target.remove_suffix(kDeletedSuffix.size());
+        if (!target.starts_with('/'))
+            return false;
+        const auto [directory, name] = splitLast(target);
+        const std::string_view directoryName = splitLast(directory).second;
+        if (name == kPtyMultiplexerName)
+            return !ptyIndices_.empty() &&
+                   (directoryName == kDeviceDirectory || directoryName == kPtyDirectory);
+        if (directoryName == kPtyDirectory) {
+            unsigned index = 0;
+            return parseNumber(name, index) &&
+                   std::find(ptyIndices_.begin(), ptyIndices_.end(), index) != ptyIndices_.end();
+        }
+        return directoryName == kDeviceDirectory &&
+               std::find(kMemoryDevices.begin(), kMemoryDevices.end(), name) ==
+                   kMemoryDevices.end();
+    }
+
+    Look addDescriptor(int directory, const char* name) {
+        const ssize_t length = ::readlinkat(directory, name, target_.data(), target_.size());
+        if (length < 0)
+            return failedLook();
+        if (!mayBeSought(std::string_view(target_.data(), static_cast<std::size_t>(length))))
+            return Look::Seen;
+        // Follows the link to the file, with what the system knows of it already: a directory
+        // called dev may still be on a network mount.
+        struct statx file {};
+        if (::statx(directory, name, AT_STATX_DONT_SYNC, STATX_TYPE, &file) != 0)
+            return failedLook();
+        if (!S_ISCHR(file.stx_mode))
+            return Look::Seen;
+        const dev_t number = makedev(file.stx_rdev_major, file.stx_rdev_minor);
+        const dev_t filesystem = makedev(file.stx_dev_major, file.stx_dev_minor);
+        if (isPtyMultiplexer(number)) {
             int descriptor = 0;
             if (parseNumber(std::string_view(name), descriptor))
                 masters_.push_back(descriptor);
-            return true;
+            return Look::Seen;
         }
         for (std::size_t i = 0; i < devices_.size(); ++i) {
             const Device& device = devices_[i];
-            if (device.number != 0 && file.st_rdev == device.number &&
-                (!ptyIndex(device.number) || file.st_dev == device.filesystem)) {
+            if (device.number != 0 && number == device.number &&
+                (!ptyIndex(device.number) || filesystem == device.filesystem)) {
                 uses_[i] = 1;
             }
         }
-        return true;
+        return Look::Seen;
     }
 
     // The pseudo-terminal a master descriptor of the process leads to.
@@ -415,7 +524,11 @@ class ProcessSearch {
     std::span<const Device> devices_;
     std::vector<char> uses_;
     std::vector<int> masters_;
+    std::vector<unsigned> ptyIndices_;
+    bool countsDescriptors_ = false;
+    bool lastHadGaps_ = false;
     std::array<char, kProcPathRoom> path_{};
+    std::array<char, PATH_MAX> target_{};
     alignas(dirent64) std::array<char, kDirectoryRead> entries_;
 };
 

@@ -5,6 +5,10 @@
 // another user's processes (unless we are root), processes of other pid namespaces.
 // Pseudo-terminals are numbered per devpts instance, so a container's /dev/pts/3 and the host's
 // carry the same device number: for them, only a descriptor on the same instance counts.
+// A descriptor is told from the name its file was opened by: only what is named in a directory
+// called dev (or, a pseudo-terminal, by its number in one called pts) is asked what it is, and
+// then only what the system knows of it already, so that no file on a network mount whose
+// server is gone keeps the search waiting.
 #pragma once
 
 #include <sys/types.h>

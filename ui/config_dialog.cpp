@@ -26,6 +26,7 @@
 #include "form_text.h"
 #include "message_box.h"
 #include "port_choice.h"
+#include "sleep_watch.h"
 #include "tracker_link.h"
 #include "translated_text.h"
 #include "ui_config_dialog.h"
@@ -108,6 +109,10 @@ CConfigDlg::CConfigDlg(QWidget* parent) : CConfigDlg(systemSerialPorts, parent) 
 CConfigDlg::CConfigDlg(PortComboBox::PortSource systemPorts, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ConfigDialog>()) {
     guard_ = new WindowGuard(this);
+    // While a tone is on or an upload runs, the computer's sleep waits until both are put right.
+    auto* sleep = new SleepWatch(this);
+    connect(sleep, &SleepWatch::aboutToSleep, guard_, &WindowGuard::sleepComing);
+    connect(guard_, &WindowGuard::awakeNeededChanged, sleep, &SleepWatch::setHolding);
     ui_->setupUi(this);
     setWindowTitle(translatedText(WindowText::kWindowTitle));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <string>
 #include <thread>
@@ -30,6 +31,7 @@
 #include "port_user.h"
 #include "pty_peer.h"
 #include "reported_port.h"
+#include "stalled_mount.h"
 #include "tracker_link.h"
 #include "uucp_lock.h"
 
@@ -347,6 +349,34 @@ TEST_F(PortClaimTest, OnlyTheSameDevptsInstanceHoldsAPseudoTerminal) {
         return free && port_holder::deviceUser(own) == PortHolder{user.pid(), PortUser::kProgram};
     });
     EXPECT_EQ(inside.answer(), true);
+}
+
+// A program may hold a file on a network mount whose server is gone, where any question about
+// the file waits for ever: the search that comes before every open passes it, and still finds
+// that program holding the port.
+TEST_F(PortClaimTest, SearchPassesAFileThatNeverSaysWhatItIs) {
+    namespace fs = std::filesystem;
+    std::string root = (fs::temp_directory_path() / "pelmox-stalled-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(root.data()), nullptr);
+    const fs::path directory = fs::path(root) / "dev";
+    fs::create_directory(directory);
+    std::future<std::optional<PortHolder>> search;
+    {
+        StalledMount mount(directory.string(), {peer.path()});
+        if (mount.holder() == 0) {
+            fs::remove_all(root);
+            GTEST_SKIP() << "no file system of the test's own: " << mount.reason();
+        }
+        const std::string device = peer.path();
+        search =
+            std::async(std::launch::async, [device] { return port_holder::deviceUser(device); });
+        const bool returned = search.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
+        EXPECT_TRUE(returned) << "the search waits for the file";
+        if (returned) {
+            EXPECT_EQ(search.get().value_or(PortHolder{}).pid, mount.holder());
+        }
+    }
+    fs::remove_all(root);
 }
 
 // pelmoxctl ports: each port with its own holder, whichever of them hold by a lock and which by

@@ -1,0 +1,19 @@
+// Where the system tells no program that it goes to sleep (as far as this one knows).
+#include "link_messages.h"
+#include "sleep_watch.h"
+
+class SleepWatch::Platform {};
+
+SleepWatch::SleepWatch(QObject* parent) : QObject(parent) {}
+SleepWatch::~SleepWatch() = default;
+
+void SleepWatch::take() {}
+void SleepWatch::release() {}
+
+bool SleepWatch::holding() const {
+    return false;
+}
+
+QString SleepWatch::unavailable() const {
+    return QString::fromLatin1(link_message::kNoSleepWatchHere);
+}
