@@ -9,11 +9,13 @@ set(PELMOX_PACKAGE_MAINTAINER "PelmoxConfig developers <pelmoxconfig@example.org
     CACHE STRING "Maintainer field of the Debian package")
 
 # Debian keeps these under the package's name, not the project's. The README is the one the
-# About box points to; NEWS.md says what each release holds. They are install rules, not the
-# package's own, so that a distribution's `cmake --install` gives them too.
+# About box points to, with the user's pages it links to; NEWS.md says what each release holds.
+# They are install rules, not the package's own, so that a distribution's `cmake --install`
+# gives them too.
 install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${PROJECT_SOURCE_DIR}/README.md
               ${PROJECT_SOURCE_DIR}/NEWS.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
+install(FILES ${PELMOX_USER_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig/docs)
 pelmox_install_compressed(${PROJECT_SOURCE_DIR}/res/changelog
                           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelmoxconfig)
 

@@ -22,7 +22,7 @@ set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
 set(CPACK_PACKAGE_EXECUTABLES PelmoxConfig PelmoxConfig)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 # No choice of adding pelmoxctl to PATH: CPack's installer edits PATH in NSIS strings of at
-# most 1,024 characters, and a longer PATH does not come through intact (README, "Windows").
+# most 1,024 characters, and a longer PATH does not come through intact (docs/pelmoxctl.md).
 set(CPACK_NSIS_MODIFY_PATH OFF)
 
 set(pelmox_nsis_version

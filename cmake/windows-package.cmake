@@ -1,8 +1,9 @@
 # The Windows packages, made by `cpack`: a zip to unpack and run anywhere, and a setup program
 # (cmake/windows-installer.cmake). Both hold the programs, the Qt and MinGW runtime DLLs they
-# load, the Qt plugins for the screen and the native style, our licence, the README, and the
-# third-party notices with their licence texts (cmake/windows-notices.cmake). Both programs,
-# and the setup program, are signed when a certificate is given (cmake/windows-sign.cmake).
+# load, the Qt plugins for the screen and the native style, our licence, the README with the
+# user's pages, and the third-party notices with their licence texts
+# (cmake/windows-notices.cmake). Both programs, and the setup program, are signed when a
+# certificate is given (cmake/windows-sign.cmake).
 # Programs join with install(TARGETS ... ${PELMOX_RUNTIME_DEPENDENCIES} ...).
 
 # Cross-built here: the DLLs the programs name are found with the MinGW objdump.
@@ -42,10 +43,11 @@ install(RUNTIME_DEPENDENCY_SET pelmox_runtime
         PRE_INCLUDE_REGEXES "^lib"
         PRE_EXCLUDE_REGEXES ".*")
 
-# Our licence, the README (the About box points to it) and what each release holds; the
-# third-party notices.
+# Our licence, the README (the About box points to it) with the user's pages it links to, and
+# what each release holds; the third-party notices.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NEWS.md DESTINATION .)
+install(FILES ${PELMOX_USER_PAGES} DESTINATION docs)
 set(PELMOX_QT_LICENSE "" CACHE FILEPATH "Qt's LGPL 3 text, for the Windows packages")
 include(${CMAKE_CURRENT_LIST_DIR}/windows-notices.cmake)
 
