@@ -12,7 +12,8 @@
 namespace {
 
 // Orca speaks a field's label and never its name, where the units are; the description it
-// speaks after the label and the value.
+// speaks after the label and the value: the unit first, then the field's advice (its tooltip),
+// which would otherwise be the description alone.
 struct FieldUnit {
     ControlId id;
     std::string_view unit;
@@ -23,6 +24,11 @@ constexpr std::array kFieldUnits{
     FieldUnit{IDC_TX_INTERVAL, "seconds"},
     FieldUnit{IDC_QUIET_TIME, "milliseconds"},
 };
+
+QString accessibleDescription(std::string_view unit, const QString& advice) {
+    const QString text = QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size()));
+    return advice.isEmpty() ? text : text + QLatin1String(". ") + advice;
+}
 
 // The accessibility bus reaches the window as calls that Qt D-Bus posts to it from a thread of
 // its own. Only those are delivered here: no key, click, timer or signal notifier runs inside an
@@ -37,8 +43,7 @@ void answerAccessibilityBus() {
 void setUpAccessibility(QWidget* window) {
     for (const FieldUnit& field : kFieldUnits) {
         if (auto* widget = window->findChild<QWidget*>(QString::fromLatin1(controlName(field.id))))
-            widget->setAccessibleDescription(
-                QString::fromLatin1(field.unit.data(), static_cast<qsizetype>(field.unit.size())));
+            widget->setAccessibleDescription(accessibleDescription(field.unit, widget->toolTip()));
     }
     link_pause::setHandler(answerAccessibilityBus);
 }

@@ -137,8 +137,11 @@ void WindowGuard::toneTest(CTrackerLink& link, char code) {
     }
     // A stop where no tone of the window's is known goes out once, as any tone command does.
     if (!tones_.keyedOn(link)) {
-        if (!link.tone(code))
+        if (!link.tone(code)) {
             announce(window, toneOffText(port));
+        } else if (!tones_.tones().empty()) {
+            announce(window, tonesMayBeOnText(tones_.tones()));
+        }
         return;
     }
     // Each stop is tried again for a while; its failure is the channel's box, or when the

@@ -43,7 +43,11 @@ TEST_F(WindowTest, FieldsGiveTheirValuesAsOneRunWithTheirUnits) {
             EXPECT_EQ(start, 0) << offset;
             EXPECT_EQ(end, text->characterCount()) << offset;
         }
-        EXPECT_EQ(iface->text(QAccessible::Description), c.unit);
+        // The unit first, then the field's advice, which is its tooltip.
+        const QString advice = field(c.id)->toolTip();
+        const QString unit = QString::fromUtf8(c.unit);
+        EXPECT_EQ(iface->text(QAccessible::Description),
+                  unit.isEmpty() ? advice : unit + ". " + advice);
     }
 }
 
