@@ -299,10 +299,10 @@ ExitStatus writeImage(const Invocation& invocation) {
     ImageBytes image{};
     if (readImageFile(invocation.image, image))
         return ExitStatus::BadInput;
-    // An image that does not decode would leave the tracker without settings; only --force sends
-    // one, as a restore of memory kept as it was.
+    // An image that does not decode would leave the tracker without settings; only a backup
+    // (memory kept as a tracker held it) or --force sends one.
     CTrackerConfig check;
-    if (!invocation.force && ConfigImage::decode(check, image)) {
+    if (!invocation.force && !isKeptBackup(invocation.image) && ConfigImage::decode(check, image)) {
         reportProblem(toQString(CliText::kImageFileDamaged).arg(invocation.image));
         return ExitStatus::BadInput;
     }

@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,16 @@ bool keepBackup(const TrackerMemory& held, const QString& versionReply) {
         return false;
     return reportProblem(toQString(CliText::kBackupFailed)
                              .arg(QDir::toNativeSeparators(store.folder()), *saved.failed));
+}
+
+bool isKeptBackup(const QString& image) {
+    const QString wanted = QFileInfo(image).canonicalFilePath();
+    if (wanted.isEmpty())
+        return false;
+    const std::vector<Backup> backups = BackupStore(BackupStore::defaultFolder()).list();
+    return std::any_of(backups.begin(), backups.end(), [&wanted](const Backup& backup) {
+        return QFileInfo(backup.image).canonicalFilePath() == wanted;
+    });
 }
 
 ExitStatus listBackups() {

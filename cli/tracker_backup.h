@@ -13,6 +13,10 @@
 // then be sent.
 [[nodiscard]] bool keepBackup(const TrackerMemory& held, const QString& versionReply);
 
+// Whether the file is the image of a backup in the user's backup folder: memory kept as a
+// tracker held it, which write --image stores again even where it holds no settings.
+bool isKeptBackup(const QString& image);
+
 // Prints the backups in the folder, newest first, one a line: time in the user's time zone,
 // callsign, image file, and a note for an image only and for a time that is out of order.
 ExitStatus listBackups();
