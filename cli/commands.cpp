@@ -96,6 +96,17 @@ bool findAndReadMemory(CTrackerLink& link, Reply& reply, TrackerMemory& memory) 
     return readMemory(link, memory);
 }
 
+// The same, for the commands that need the settings: memory that holds none (a new or erased
+// tracker's) is a failure too, told in one line.
+bool findAndReadSettings(CTrackerLink& link, Reply& reply, TrackerMemory& memory) {
+    if (findAndReadMemory(link, reply, memory))
+        return true;
+    if (memory.settings)
+        return false;
+    reportProblem(noSettingsLine(memory.image));
+    return true;
+}
+
 // A keyup delay or quiet time as the tracker reports it stores the very step it came from, so
 // a backup restores, and a key a partial file lacks stays, exactly as the tracker had it.
 void keepReadBackSteps(CTrackerConfig& record) {
@@ -181,12 +192,8 @@ ExitStatus read(const Invocation& invocation) {
 
     Reply reply{};
     TrackerMemory memory;
-    if (findAndReadMemory(link, reply, memory))
+    if (findAndReadSettings(link, reply, memory))
         return ExitStatus::DeviceFailed;
-    if (!memory.settings) {
-        reportProblem(noSettingsLine(memory.image));
-        return ExitStatus::DeviceFailed;
-    }
     const ImageBytes& image = memory.image;
     if (!invocation.image.isEmpty() &&
         imageOut.commit(QByteArrayView(image.data(), static_cast<qsizetype>(image.size())))) {
@@ -410,13 +417,9 @@ ExitStatus check(const Invocation& invocation) {
         return ExitStatus::BadInput;
     Reply reply{};
     TrackerMemory memory;
-    if (findAndReadMemory(link, reply, memory))
-        return ExitStatus::DeviceFailed;
     // Memory without settings is told as read tells it: there is nothing to hold against rules.
-    if (!memory.settings) {
-        reportProblem(noSettingsLine(memory.image));
+    if (findAndReadSettings(link, reply, memory))
         return ExitStatus::DeviceFailed;
-    }
     return printAdvice(memory.image);
 }
 
