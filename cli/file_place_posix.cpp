@@ -27,8 +27,8 @@ bool writeToDisk(QFile& file, QByteArrayView bytes, QString& error) {
     return false;
 }
 
-// link() fails rather than replace a file that has the name; the temporary name is removed with
-// the temporary file.
+// link() fails rather than replace a file that has the name; the caller removes the temporary
+// name afterwards.
 PlaceResult nameIfFree(const QString& from, const QString& to) {
     if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return {Placed::Done, {}};
