@@ -581,6 +581,41 @@ write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Ihr eigenes Rufzeichen, für eine Wetterstation mit -13 (etwa DL1ABC-13); NOCALL darf nicht auf Sendung gehen.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Feste Wetterstationen: WIDE2-1, oder WIDE2-2, wo kein Digipeater in der Nähe ist. WIDE3-3 lehnen die meisten Digipeater ab.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Höchstens 62 Zeichen: mehr fassen APRS-Statusmeldungen nicht.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Ein Status alle 30 Minuten ist üblich: 3 bei einem Sendeintervall von 600 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>Die meisten Funkgeräte sind nach 150 bis 300 ms auf Sendung; 300 ms ist der übliche VHF-Wert.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Wetterstationen: 600 Sekunden (1200 über zwei Digipeater), nie unter 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Die 1500 ms ab Werk passen für die meisten Kanäle.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 ab Werk; mit den Testtönen anpassen und vor dem nächsten Test schreiben.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>

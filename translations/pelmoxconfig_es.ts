@@ -580,6 +580,41 @@ terminar una escritura y su comprobación antes de que pelmoxctl se pause.</tran
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Su propio indicativo, con -13 para una estación meteorológica (como DL1ABC-13); NOCALL no debe salir al aire.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Estaciones meteorológicas fijas: WIDE2-1, o WIDE2-2 si no hay un digipeater cerca. La mayoría de los digipeaters rechazan WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Como máximo 62 caracteres: los mensajes de estado APRS no admiten más.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Lo habitual es un estado cada 30 minutos: 3 con un intervalo de transmisión de 600 segundos.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>La mayoría de las radios pasan a transmisión en 150 a 300 ms; 300 ms es el valor VHF habitual.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Estaciones meteorológicas: 600 segundos (1200 a través de dos digipeaters), nunca menos de 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Los 1500 ms de fábrica del tracker sirven para la mayoría de los canales.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 de fábrica; ajústelo con los tonos de prueba y escríbalo antes de volver a probarlos.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>

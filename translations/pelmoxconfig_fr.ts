@@ -580,6 +580,41 @@ fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se me
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Votre propre indicatif, avec -13 pour une station météo (comme DL1ABC-13) ; NOCALL ne doit pas passer à l&apos;antenne.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Stations météo fixes : WIDE2-1, ou WIDE2-2 s&apos;il n&apos;y a pas de digipeater proche. La plupart des digipeaters refusent WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>62 caractères au plus : les messages de statut APRS n&apos;en contiennent pas davantage.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Un statut toutes les 30 minutes est l&apos;usage : 3 pour un intervalle d&apos;émission de 600 secondes.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>La plupart des postes passent en émission en 150 à 300 ms ; 300 ms est la valeur VHF habituelle.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Stations météo : 600 secondes (1200 via deux digipeaters), jamais moins de 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Les 1500 ms d&apos;origine du tracker conviennent à la plupart des canaux.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 d&apos;origine ; ajustez-le avec les tonalités de test, et écrivez-le avant de les tester à nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>

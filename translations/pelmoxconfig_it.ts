@@ -579,6 +579,41 @@ una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Il proprio nominativo, con -13 per una stazione meteo (come DL1ABC-13); NOCALL non deve andare in aria.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Stazioni meteo fisse: WIDE2-1, o WIDE2-2 dove non c&apos;è un digipeater vicino. La maggior parte dei digipeater rifiuta WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Al massimo 62 caratteri: i messaggi di stato APRS non ne contengono di più.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Di solito uno stato ogni 30 minuti: 3 con un intervallo di trasmissione di 600 secondi.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>La maggior parte delle radio va in trasmissione in 150-300 ms; 300 ms è il valore VHF abituale.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Stazioni meteo: 600 secondi (1200 attraverso due digipeater), mai meno di 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>I 1500 ms di fabbrica del tracker vanno bene per la maggior parte dei canali.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 di fabbrica; regolarlo con i toni di prova e scriverlo prima di provarli di nuovo.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>

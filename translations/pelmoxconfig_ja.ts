@@ -578,6 +578,41 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>自局のコールサイン。気象局なら -13 を付けます (例: DL1ABC-13)。NOCALL で電波を出してはいけません。</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>固定気象局: WIDE2-1、近くにデジピーターがなければ WIDE2-2。WIDE3-3 はほとんどのデジピーターが受け付けません。</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>最大 62 文字: APRS のステータスはそれ以上入りません。</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>ステータスは 30 分ごとが普通です: 送信間隔 600 秒なら 3。</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>ほとんどの無線機は 150～300 ms で送信状態になります。300 ms が VHF の標準的な値です。</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>気象局: 600 秒 (デジピーター 2 段経由なら 1200)、300 未満にはしないこと。</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>出荷時の 1500 ms でほとんどのチャンネルに合います。</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>出荷時は 128。テストトーンで調整し、再度試す前に書き込んでください。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>

@@ -579,6 +579,41 @@ sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Twój własny znak wywoławczy, dla stacji pogodowej z -13 (np. DL1ABC-13); NOCALL nie może trafić na antenę.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Stałe stacje pogodowe: WIDE2-1 lub WIDE2-2, gdy w pobliżu nie ma digipeatera. Większość digipeaterów odrzuca WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Najwyżej 62 znaki: raporty statusu APRS nie mieszczą więcej.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Zwykle status co 30 minut: 3 przy odstępie nadawania 600 sekund.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>Większość radiostacji przechodzi na nadawanie w 150 do 300 ms; 300 ms to zwykła wartość dla VHF.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Stacje pogodowe: 600 sekund (1200 przez dwa digipeatery), nigdy poniżej 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Fabryczne 1500 ms trackera pasuje do większości kanałów.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>Fabrycznie 128; zmień go przy tonach testowych i zapisz przed ponownym ich sprawdzeniem.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
