@@ -86,8 +86,9 @@ inline constexpr std::string_view kQuietHelp = PELMOX_TR(
     "CliText", "write: print only what fails, not check's warnings or the settings stored.");
 inline constexpr std::string_view kShowHeaderHelp =
     PELMOX_TR("CliText", "read: add the beacon header the tracker sends, as a comment.");
-inline constexpr std::string_view kForceHelp = PELMOX_TR(
-    "CliText", "write: send even what the tracker already holds, or an image that does not decode.");
+inline constexpr std::string_view kForceHelp =
+    PELMOX_TR("CliText",
+              "write: send even what the tracker already holds, or an image that does not decode.");
 inline constexpr std::string_view kForHelp =
     PELMOX_TR("CliText", "tone: keep the tone on SECONDS, then stop it.");
 inline constexpr std::string_view kDeviceValue = "DEVICE";
@@ -166,16 +167,17 @@ inline constexpr std::string_view kDifference = PELMOX_TR("CliText", "%1: tracke
 // value, and what is wrong, what to use instead and why. A value the tracker cannot hold is an
 // error with the settings file's own words.
 inline constexpr std::string_view kFinding = "%1: %2 = %3: %4";
-inline constexpr std::string_view kNote = "note";
-inline constexpr std::string_view kWarning = "warning";
-inline constexpr std::string_view kError = "error";
-inline constexpr std::string_view kRefusedValue = "error: %1";
+inline constexpr std::string_view kNote = PELMOX_TR("CliText", "note");
+inline constexpr std::string_view kWarning = PELMOX_TR("CliText", "warning");
+inline constexpr std::string_view kError = PELMOX_TR("CliText", "error");
+inline constexpr std::string_view kRefusedValue = PELMOX_TR("CliText", "error: %1");
 // check FILE of a partial file: %1 the file, %2 the keys it lacks.
-inline constexpr std::string_view kCheckedAtDefaults =
+inline constexpr std::string_view kCheckedAtDefaults = PELMOX_TR(
+    "CliText",
     "note: %1 does not give %2: checked at the tracker's defaults (a write of the file keeps the "
-    "tracker's own)";
+    "tracker's own)");
 inline constexpr std::string_view kStrictRefused =
-    "what would be written has errors; nothing was sent (--strict)";
+    PELMOX_TR("CliText", "what would be written has errors; nothing was sent (--strict)");
 // read --show-header: the beacon header, a comment that leaves the file a settings file.
 inline constexpr std::string_view kHeaderComment = "# Beacon: %1";
 
@@ -198,8 +200,7 @@ inline constexpr std::string_view kNoSettingsHeld =
     PELMOX_TR("CliText", "the tracker's memory holds no readable settings");
 inline constexpr std::string_view kMemoryErased =
     PELMOX_TR("CliText", " (all 128 bytes are 0xFF, as in a new or erased memory)");
-inline constexpr std::string_view kMemoryZeroed =
-    PELMOX_TR("CliText", " (all 128 bytes are zero)");
+inline constexpr std::string_view kMemoryZeroed = PELMOX_TR("CliText", " (all 128 bytes are zero)");
 inline constexpr std::string_view kWroteNoSettings = PELMOX_TR(
     "CliText", "stored the image as it is; the tracker's memory holds no readable settings");
 // A partial file, %1, needs the tracker's own settings for the keys it lacks.
@@ -227,8 +228,8 @@ inline constexpr std::string_view kToneNotStarted =
     PELMOX_TR("CliText", "stopped before the tone was started, as asked");
 // Ctrl+Z while a timed tone is on: the tone goes off before the program pauses, and once it is
 // continued (fg) it ends with 128 + SIGTSTP, as the shell reported it while it was stopped.
-inline constexpr std::string_view kToneStoppedForPause = PELMOX_TR(
-    "CliText", "stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg");
+inline constexpr std::string_view kToneStoppedForPause =
+    PELMOX_TR("CliText", "stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg");
 // The last line when no stop got through: the device, as given.
 inline constexpr std::string_view kToneMayBeOn = PELMOX_TR(
     "CliText",

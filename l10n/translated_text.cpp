@@ -13,8 +13,8 @@
 namespace {
 
 // Every table of texts, by its context. A new table is added here, and lupdate does the rest.
-constexpr std::array kContexts{"WindowText", "CliText", "SettingsFileText", "link_message",
-                               "CodecMessages"};
+constexpr std::array kContexts{"WindowText",   "CliText",       "SettingsFileText",
+                               "link_message", "CodecMessages", "FieldAdvice"};
 
 // The translation of a source text in its context, if there is one.
 std::optional<QString> translationIn(const char* context, const std::string& source) {

@@ -4,6 +4,7 @@
 // logind that hangs must not hang the program.
 #include <fcntl.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -43,15 +44,18 @@ SleepWatch::SleepWatch(QObject* parent) : QObject(parent), platform_(std::make_u
     QDBusConnection& bus = platform_->bus;
     if (!bus.isConnected()) {
         platform_->unavailable =
-            QString::fromLatin1(link_message::kNoSystemBus).arg(bus.lastError().message());
+            QCoreApplication::translate("link_message", link_message::kNoSystemBus)
+                .arg(bus.lastError().message());
         return;
     }
     if (!bus.interface()->isServiceRegistered(kService)) {
-        platform_->unavailable = QString::fromLatin1(link_message::kNoLogind);
+        platform_->unavailable =
+            QCoreApplication::translate("link_message", link_message::kNoLogind);
         return;
     }
     if (!bus.connect(kService, kPath, kManager, kPrepareForSleep, this, SLOT(sleeping(bool))))
-        platform_->unavailable = QString::fromLatin1(link_message::kNoLogind);
+        platform_->unavailable =
+            QCoreApplication::translate("link_message", link_message::kNoLogind);
 }
 
 SleepWatch::~SleepWatch() {
@@ -71,8 +75,9 @@ void SleepWatch::take() {
         {
             const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *w;
             if (reply.isError()) {
-                platform_->unavailable = QString::fromLatin1(link_message::kInhibitorRefused)
-                                             .arg(reply.error().message());
+                platform_->unavailable =
+                    QCoreApplication::translate("link_message", link_message::kInhibitorRefused)
+                        .arg(reply.error().message());
             } else if (wanted_ && !asleep_) {
                 // A copy of our own, so that the inhibitor ends when we close it, not when Qt
                 // lets go of the answer.

@@ -1,4 +1,6 @@
 // Where the system tells no program that it goes to sleep (as far as this one knows).
+#include <QCoreApplication>
+
 #include "link_messages.h"
 #include "sleep_watch.h"
 
@@ -15,5 +17,5 @@ bool SleepWatch::holding() const {
 }
 
 QString SleepWatch::unavailable() const {
-    return QString::fromLatin1(link_message::kNoSleepWatchHere);
+    return QCoreApplication::translate("link_message", link_message::kNoSleepWatchHere);
 }

@@ -6,6 +6,8 @@
 // from going to sleep for idleness (SetThreadExecutionState, in the same thread).
 #include "windows_api.h"
 
+#include <QCoreApplication>
+
 #include "link_messages.h"
 #include "sleep_watch.h"
 
@@ -83,5 +85,7 @@ bool SleepWatch::holding() const {
 }
 
 QString SleepWatch::unavailable() const {
-    return platform_->hasWindow() ? QString() : QString::fromLatin1(link_message::kNoPowerWindow);
+    return platform_->hasWindow()
+               ? QString()
+               : QCoreApplication::translate("link_message", link_message::kNoPowerWindow);
 }

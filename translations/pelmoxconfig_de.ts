@@ -34,85 +34,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
-
-Commands:
-  version                    ask the tracker who it is
-  read [--output FILE] [--image FILE]
-                             print its settings (or save them to FILE), and save the
-                             128-byte image
-  write FILE                 store the settings of FILE; keys FILE lacks keep the
-                             tracker&apos;s values
-  write --image FILE         store the image from FILE in the tracker
-  backups                    list the backups that write keeps, newest first: time,
-                             callsign and image file (restore one with write --image)
-  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
-                             when they differ
-  tone 1200|2200|both [--for SECONDS]
-                             send a test tone, for SECONDS (1 to %1) or until
-                             &apos;tone stop&apos;
-  tone stop                  stop the test tones
-  ports                      list the system&apos;s serial ports, one a line, with what the
-                             system knows of each
-
-Before it sends anything, write keeps what the tracker held: its image, and a settings
-file beside it, named with the time and the callsign, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
-For this, write --image and a write of a complete FILE read the tracker first, about
-1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
-one.
-
-DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
-environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
-failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
-stopped (the transmitter may still be keyed).
-
-A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
-you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
-        <translation>Liest, schreibt und prüft die Einstellungen eines Pelmox-APRS-Wettertrackers an einer seriellen Schnittstelle.
-
-Befehle:
-  version                    den Tracker fragen, wer er ist
-  read [--output FILE] [--image FILE]
-                             seine Einstellungen ausgeben (oder in FILE speichern) und
-                             das 128-Byte-Abbild speichern
-  write FILE                 die Einstellungen aus FILE speichern; Schlüssel, die FILE
-                             nicht hat, behalten die Werte des Trackers
-  write --image FILE         das Abbild aus FILE im Tracker speichern
-  backups                    die Sicherungen auflisten, die write anlegt, neueste zuerst:
-                             Zeit, Rufzeichen und Abbilddatei (zurückspielen mit write --image)
-  diff FILE                  die Einstellungen des Trackers mit denen aus FILE vergleichen;
-                             Exit-Status 3, wenn sie sich unterscheiden
-  tone 1200|2200|both [--for SECONDS]
-                             einen Testton senden, SECONDS lang (1 bis %1) oder bis
-                             &apos;tone stop&apos;
-  tone stop                  die Testtöne abschalten
-  ports                      die seriellen Schnittstellen des Systems auflisten, eine je
-                             Zeile, mit dem, was das System über jede weiß
-
-Bevor write etwas sendet, sichert es, was der Tracker enthielt: sein Abbild und daneben eine
-Einstellungsdatei, benannt nach Zeit und Rufzeichen, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; unter Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). Die neuesten 100 bleiben, ältere werden entfernt.
-Dafür lesen write --image und das Schreiben einer vollständigen FILE den Tracker zuerst,
-etwa 1,6 s mehr. Lässt sich die Sicherung nicht speichern, wird nichts gesendet; --no-backup
-schreibt ohne Sicherung.
-
-DEVICE ist COM1 bis COM4 (wie im Fenster) oder ein beliebiger Gerätename; ohne --port nennt
-ihn die Umgebungsvariable PELMOX_PORT. Exit-Status: 0 erledigt, 1 Schnittstelle oder Tracker
-fehlgeschlagen, 2 Aufruf- oder Dateifehler, 3 diff fand Unterschiede, 4 ein zeitlich begrenzter
-Ton ließ sich nicht abschalten (der Sender ist möglicherweise noch getastet).
-
-Ein Testton tastet den Sender. pelmoxctl schaltet ihn nur mit --for ab: nach den genannten
-SECONDS (höchstens %1) oder bei Strg+C. Das Fenster schaltet die Töne, die es gestartet hat,
-nach %2 Minuten ab.</translation>
-    </message>
-    <message>
-        <source>version, read, write, diff, tone, ports or backups.</source>
-        <translation>version, read, write, diff, tone, ports oder backups.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Diese Hilfe anzeigen.</translation>
     </message>
@@ -213,10 +134,6 @@ nach %2 Minuten ab.</translation>
         <translation>%1: eine Abbilddatei enthält genau 128 Bytes, diese hat %2</translation>
     </message>
     <message>
-        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
-        <translation>%1: kein Konfigurationsabbild, das der Tracker verwenden kann; nichts wurde gesendet</translation>
-    </message>
-    <message>
         <source>%1: cannot read it: %2</source>
         <translation>%1: kann nicht gelesen werden: %2</translation>
     </message>
@@ -275,6 +192,188 @@ nach %2 Minuten ab.</translation>
     <message>
         <source>Writing and checking</source>
         <translation>Schreiben und Prüfen</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ or the tracker holds none
+  check [FILE]               hold the tracker&apos;s settings (or FILE&apos;s) against what the
+                             APRS network asks of a fixed weather station: the beacon
+                             header, then one line per error, warning or note
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image as it was, and a
+settings file beside it when the image holds settings, named with a number that gives
+their order (never the clock), the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one. When the tracker already holds what write would send, nothing is sent (exit status
+0); --force sends it all the same, and lets write --image send an image that holds no
+settings. Memory that holds none (a new or erased tracker) is kept as an image only;
+read fails on it, diff says it differs, and only a complete FILE or an image is written.
+
+Before the upload write prints check&apos;s errors and warnings for what it sends, and goes
+on; --strict sends nothing when there is an error, --quiet prints only what fails.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
+Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
+finish before pelmoxctl pauses.</source>
+        <translation>Liest, schreibt und prüft die Einstellungen eines Pelmox-APRS-Wettertrackers an einer seriellen Schnittstelle.
+
+Befehle:
+  version                    den Tracker fragen, wer er ist
+  read [--output FILE] [--image FILE]
+                             seine Einstellungen ausgeben (oder in FILE speichern) und
+                             das 128-Byte-Abbild speichern
+  write FILE                 die Einstellungen aus FILE speichern; Schlüssel, die FILE
+                             nicht hat, behalten die Werte des Trackers
+  write --image FILE         das Abbild aus FILE im Tracker speichern
+  backups                    die Sicherungen auflisten, die write anlegt, neueste zuerst:
+                             Zeit, Rufzeichen und Abbilddatei (zurückspielen mit write --image)
+  diff FILE                  die Einstellungen des Trackers mit denen aus FILE vergleichen;
+                             Exit-Status 3, wenn sie sich unterscheiden oder der Tracker
+                             keine enthält
+  check [FILE]               die Einstellungen des Trackers (oder aus FILE) an dem messen,
+                             was das APRS-Netz von einer festen Wetterstation erwartet:
+                             der Bakenkopf, dann eine Zeile je Fehler, Warnung oder Hinweis
+  tone 1200|2200|both [--for SECONDS]
+                             einen Testton senden, SECONDS lang (1 bis %1) oder bis
+                             &apos;tone stop&apos;
+  tone stop                  die Testtöne abschalten
+  ports                      die seriellen Schnittstellen des Systems auflisten, eine je
+                             Zeile, mit dem, was das System über jede weiß
+
+Bevor write etwas sendet, sichert es, was der Tracker enthielt: sein Abbild unverändert und,
+wenn das Abbild Einstellungen enthält, daneben eine Einstellungsdatei, benannt mit einer
+Nummer, die ihre Reihenfolge angibt (nie nach der Uhr), der Zeit und dem Rufzeichen, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; unter Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Die neuesten 100 bleiben, ältere werden entfernt.
+Dafür lesen write --image und das Schreiben einer vollständigen FILE den Tracker zuerst,
+etwa 1,6 s mehr. Lässt sich die Sicherung nicht speichern, wird nichts gesendet; --no-backup
+schreibt ohne Sicherung. Enthält der Tracker schon, was write senden würde, wird nichts
+gesendet (Exit-Status 0); --force sendet es trotzdem und lässt write --image auch ein Abbild
+ohne Einstellungen senden. Speicher ohne Einstellungen (ein neuer oder gelöschter Tracker)
+wird nur als Abbild gesichert; read schlägt darauf fehl, diff meldet einen Unterschied, und
+geschrieben wird nur eine vollständige FILE oder ein Abbild.
+
+Vor dem Hochladen gibt write die Fehler und Warnungen von check für das Gesendete aus und
+macht weiter; --strict sendet nichts, wenn es einen Fehler gibt, --quiet gibt nur aus, was
+fehlschlägt.
+
+DEVICE ist COM1 bis COM4 (wie im Fenster) oder ein beliebiger Gerätename; ohne --port nennt
+ihn die Umgebungsvariable PELMOX_PORT. Exit-Status: 0 erledigt, 1 Schnittstelle oder Tracker
+fehlgeschlagen, 2 Aufruf- oder Dateifehler (check: Fehler gefunden), 3 diff fand Unterschiede
+(check: Warnungen gefunden), 4 ein zeitlich begrenzter Ton ließ sich nicht abschalten (der
+Sender ist möglicherweise noch getastet).
+
+Ein Testton tastet den Sender. pelmoxctl schaltet ihn nur mit --for ab: nach den genannten
+SECONDS (höchstens %1) oder bei Strg+C. Das Fenster schaltet die Töne, die es gestartet hat,
+nach %2 Minuten ab. Strg+Z schaltet zuerst den Ton ab (Exit-Status 148 nach fg) und lässt ein
+write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, check, tone, ports or backups.</source>
+        <translation>version, read, write, diff, check, tone, ports oder backups.</translation>
+    </message>
+    <message>
+        <source>write: send nothing when check finds an error in it.</source>
+        <translation>write: nichts senden, wenn check darin einen Fehler findet.</translation>
+    </message>
+    <message>
+        <source>write: print only what fails, not check&apos;s warnings or the settings stored.</source>
+        <translation>write: nur ausgeben, was fehlschlägt, nicht die Warnungen von check oder die gespeicherten Einstellungen.</translation>
+    </message>
+    <message>
+        <source>read: add the beacon header the tracker sends, as a comment.</source>
+        <translation>read: den Bakenkopf, den der Tracker sendet, als Kommentar hinzufügen.</translation>
+    </message>
+    <message>
+        <source>write: send even what the tracker already holds, or an image that does not decode.</source>
+        <translation>write: auch senden, was der Tracker schon enthält, oder ein Abbild, das sich nicht entschlüsseln lässt.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>note: %1 does not give %2: checked at the tracker&apos;s defaults (a write of the file keeps the tracker&apos;s own)</source>
+        <translation>Hinweis: %1 gibt %2 nicht an: mit den Voreinstellungen des Trackers geprüft (ein write der Datei behält die eigenen Werte des Trackers)</translation>
+    </message>
+    <message>
+        <source>what would be written has errors; nothing was sent (--strict)</source>
+        <translation>was geschrieben würde, enthält Fehler; nichts wurde gesendet (--strict)</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it is)</source>
+        <translation>%1: kein Konfigurationsabbild, das der Tracker verwenden kann; nichts wurde gesendet (--force sendet es, wie es ist)</translation>
+    </message>
+    <message>
+        <source>the tracker&apos;s memory holds no readable settings</source>
+        <translation>der Speicher des Trackers enthält keine lesbaren Einstellungen</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are 0xFF, as in a new or erased memory)</source>
+        <translation> (alle 128 Bytes sind 0xFF, wie in einem neuen oder gelöschten Speicher)</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are zero)</source>
+        <translation> (alle 128 Bytes sind null)</translation>
+    </message>
+    <message>
+        <source>stored the image as it is; the tracker&apos;s memory holds no readable settings</source>
+        <translation>das Abbild unverändert gespeichert; der Speicher des Trackers enthält keine lesbaren Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 gives only some settings, and the tracker&apos;s memory holds no readable settings to keep for the others; nothing was sent (write a complete file)</source>
+        <translation>%1 gibt nur einige Einstellungen an, und der Speicher des Trackers enthält keine lesbaren Einstellungen, die für die übrigen bleiben könnten; nichts wurde gesendet (schreiben Sie eine vollständige Datei)</translation>
+    </message>
+    <message>
+        <source>the tracker already holds these settings; nothing written (--force writes anyway)</source>
+        <translation>der Tracker enthält diese Einstellungen bereits; nichts geschrieben (--force schreibt trotzdem)</translation>
+    </message>
+    <message>
+        <source>stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg</source>
+        <translation>den Ton vor dem Anhalten abgeschaltet, wie Strg+Z verlangte; er bleibt nach fg aus</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
+        <translation>das Schreiben und seine Prüfung vor dem Anhalten beendet, wie Strg+Z verlangte</translation>
     </message>
 </context>
 <context>
@@ -482,6 +581,41 @@ nach %2 Minuten ab.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Ihr eigenes Rufzeichen, für eine Wetterstation mit -13 (etwa DL1ABC-13); NOCALL darf nicht auf Sendung gehen.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Feste Wetterstationen: WIDE2-1, oder WIDE2-2, wo kein Digipeater in der Nähe ist. WIDE3-3 lehnen die meisten Digipeater ab.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Höchstens 62 Zeichen: mehr fassen APRS-Statusmeldungen nicht.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Ein Status alle 30 Minuten ist üblich: 3 bei einem Sendeintervall von 600 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>Die meisten Funkgeräte sind nach 150 bis 300 ms auf Sendung; 300 ms ist der übliche VHF-Wert.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Wetterstationen: 600 Sekunden (1200 über zwei Digipeater), nie unter 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Die 1500 ms ab Werk passen für die meisten Kanäle.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 ab Werk; mit den Testtönen anpassen und vor dem nächsten Test schreiben.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
@@ -634,6 +768,18 @@ nach %2 Minuten ab.</translation>
         <source>PelmoxConfig Version 1.00</source>
         <translation>PelmoxConfig Version 1.00</translation>
     </message>
+    <message>
+        <source>PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.</source>
+        <translation>PelmoxConfig wurde angehalten (Strg+Z). Vorher hat es die Testtöne abgeschaltet auf: %1.</translation>
+    </message>
+    <message>
+        <source>The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.</source>
+        <translation>Der Computer ging in den Ruhezustand. Vorher hat PelmoxConfig die Testtöne abgeschaltet auf: %1.</translation>
+    </message>
+    <message>
+        <source>Tones stopped</source>
+        <translation>Töne abgeschaltet</translation>
+    </message>
 </context>
 <context>
     <name>link_message</name>
@@ -692,6 +838,26 @@ nach %2 Minuten ab.</translation>
     <message>
         <source>Write Failed</source>
         <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
+        <translation>Keine Ruhezustandsüberwachung: kein Systembus (%1); der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
+        <translation>Keine Ruhezustandsüberwachung: logind antwortet nicht auf dem Systembus; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
+        <translation>Keine Ruhezustandsüberwachung: logind ließ den Ruhezustand nicht warten (%1); der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
+        <translation>Keine Ruhezustandsüberwachung: kein Fenster für die Energiemeldungen; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+    </message>
+    <message>
+        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
+        <translation>Keine Ruhezustandsüberwachung auf diesem System; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
     </message>
 </context>
 </TS>

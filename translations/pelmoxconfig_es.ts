@@ -34,86 +34,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
-
-Commands:
-  version                    ask the tracker who it is
-  read [--output FILE] [--image FILE]
-                             print its settings (or save them to FILE), and save the
-                             128-byte image
-  write FILE                 store the settings of FILE; keys FILE lacks keep the
-                             tracker&apos;s values
-  write --image FILE         store the image from FILE in the tracker
-  backups                    list the backups that write keeps, newest first: time,
-                             callsign and image file (restore one with write --image)
-  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
-                             when they differ
-  tone 1200|2200|both [--for SECONDS]
-                             send a test tone, for SECONDS (1 to %1) or until
-                             &apos;tone stop&apos;
-  tone stop                  stop the test tones
-  ports                      list the system&apos;s serial ports, one a line, with what the
-                             system knows of each
-
-Before it sends anything, write keeps what the tracker held: its image, and a settings
-file beside it, named with the time and the callsign, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
-For this, write --image and a write of a complete FILE read the tracker first, about
-1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
-one.
-
-DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
-environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
-failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
-stopped (the transmitter may still be keyed).
-
-A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
-you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
-        <translation>Lee, escribe y comprueba la configuración de un tracker meteorológico APRS Pelmox en un puerto serie.
-
-Órdenes:
-  version                    preguntar al tracker quién es
-  read [--output FILE] [--image FILE]
-                             mostrar su configuración (o guardarla en FILE) y guardar la
-                             imagen de 128 bytes
-  write FILE                 guardar la configuración de FILE; las claves que no están en
-                             FILE conservan los valores del tracker
-  write --image FILE         guardar en el tracker la imagen de FILE
-  backups                    listar las copias que guarda write, la más reciente primero:
-                             hora, indicativo y archivo de imagen (restaurar con
-                             write --image)
-  diff FILE                  comparar la configuración del tracker con la de FILE; estado
-                             de salida 3 si difieren
-  tone 1200|2200|both [--for SECONDS]
-                             enviar un tono de prueba durante SECONDS (1 a %1) o hasta
-                             &apos;tone stop&apos;
-  tone stop                  detener los tonos de prueba
-  ports                      listar los puertos serie del sistema, uno por línea, con lo
-                             que el sistema sabe de cada uno
-
-Antes de enviar nada, write guarda lo que tenía el tracker: su imagen y, a su lado, un
-archivo de configuración con la hora y el indicativo en el nombre, en
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; en Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). Se conservan las 100 más recientes y se borran las
-más antiguas. Para ello, write --image y la escritura de un FILE completo leen primero el
-tracker, unos 1,6 s más. Si no se puede guardar la copia, no se envía nada; --no-backup
-escribe sin copia.
-
-DEVICE es COM1 a COM4 (como en la ventana) o cualquier nombre de dispositivo; sin --port lo
-indica la variable de entorno PELMOX_PORT. Estado de salida: 0 hecho, 1 falló el puerto o el
-tracker, 2 error de uso o de archivo, 3 diff encontró diferencias, 4 no se pudo detener un
-tono temporizado (puede que el transmisor siga activado).
-
-Un tono de prueba activa el transmisor. pelmoxctl solo lo detiene con --for: tras los
-SECONDS indicados (como máximo %1) o con Ctrl+C. La ventana detiene los tonos que inició
-al cabo de %2 minutos.</translation>
-    </message>
-    <message>
-        <source>version, read, write, diff, tone, ports or backups.</source>
-        <translation>version, read, write, diff, tone, ports o backups.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Mostrar esta ayuda.</translation>
     </message>
@@ -214,10 +134,6 @@ al cabo de %2 minutos.</translation>
         <translation>%1: un archivo de imagen tiene exactamente 128 bytes, este tiene %2</translation>
     </message>
     <message>
-        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
-        <translation>%1: no es una imagen de configuración que el tracker pueda usar; no se envió nada</translation>
-    </message>
-    <message>
         <source>%1: cannot read it: %2</source>
         <translation>%1: no se puede leer: %2</translation>
     </message>
@@ -276,6 +192,187 @@ al cabo de %2 minutos.</translation>
     <message>
         <source>Writing and checking</source>
         <translation>Escribiendo y comprobando</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ or the tracker holds none
+  check [FILE]               hold the tracker&apos;s settings (or FILE&apos;s) against what the
+                             APRS network asks of a fixed weather station: the beacon
+                             header, then one line per error, warning or note
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image as it was, and a
+settings file beside it when the image holds settings, named with a number that gives
+their order (never the clock), the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one. When the tracker already holds what write would send, nothing is sent (exit status
+0); --force sends it all the same, and lets write --image send an image that holds no
+settings. Memory that holds none (a new or erased tracker) is kept as an image only;
+read fails on it, diff says it differs, and only a complete FILE or an image is written.
+
+Before the upload write prints check&apos;s errors and warnings for what it sends, and goes
+on; --strict sends nothing when there is an error, --quiet prints only what fails.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
+Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
+finish before pelmoxctl pauses.</source>
+        <translation>Lee, escribe y comprueba la configuración de un tracker meteorológico APRS Pelmox en un puerto serie.
+
+Órdenes:
+  version                    preguntar al tracker quién es
+  read [--output FILE] [--image FILE]
+                             mostrar su configuración (o guardarla en FILE) y guardar la
+                             imagen de 128 bytes
+  write FILE                 guardar la configuración de FILE; las claves que no están en
+                             FILE conservan los valores del tracker
+  write --image FILE         guardar en el tracker la imagen de FILE
+  backups                    listar las copias que guarda write, la más reciente primero:
+                             hora, indicativo y archivo de imagen (restaurar con
+                             write --image)
+  diff FILE                  comparar la configuración del tracker con la de FILE; estado
+                             de salida 3 si difieren o si el tracker no contiene ninguna
+  check [FILE]               contrastar la configuración del tracker (o la de FILE) con lo
+                             que la red APRS pide a una estación meteorológica fija: la
+                             cabecera de baliza y luego una línea por error, aviso o nota
+  tone 1200|2200|both [--for SECONDS]
+                             enviar un tono de prueba durante SECONDS (1 a %1) o hasta
+                             &apos;tone stop&apos;
+  tone stop                  detener los tonos de prueba
+  ports                      listar los puertos serie del sistema, uno por línea, con lo
+                             que el sistema sabe de cada uno
+
+Antes de enviar nada, write guarda lo que tenía el tracker: su imagen tal cual y, si la imagen
+contiene configuración, a su lado un archivo de configuración con un número que da su orden
+(nunca el reloj), la hora y el indicativo en el nombre, en
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; en Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Se conservan las 100 más recientes y se borran las
+más antiguas. Para ello, write --image y la escritura de un FILE completo leen primero el
+tracker, unos 1,6 s más. Si no se puede guardar la copia, no se envía nada; --no-backup
+escribe sin copia. Si el tracker ya contiene lo que write enviaría, no se envía nada (estado
+de salida 0); --force lo envía de todos modos y permite a write --image enviar una imagen sin
+configuración. Una memoria sin configuración (un tracker nuevo o borrado) se guarda solo como
+imagen; read falla con ella, diff indica que difiere y solo se escribe un FILE completo o una
+imagen.
+
+Antes de la carga, write muestra los errores y avisos de check sobre lo que envía y continúa;
+--strict no envía nada si hay un error, --quiet muestra solo lo que falla.
+
+DEVICE es COM1 a COM4 (como en la ventana) o cualquier nombre de dispositivo; sin --port lo
+indica la variable de entorno PELMOX_PORT. Estado de salida: 0 hecho, 1 falló el puerto o el
+tracker, 2 error de uso o de archivo (check: errores encontrados), 3 diff encontró diferencias
+(check: avisos encontrados), 4 no se pudo detener un tono temporizado (puede que el
+transmisor siga activado).
+
+Un tono de prueba activa el transmisor. pelmoxctl solo lo detiene con --for: tras los
+SECONDS indicados (como máximo %1) o con Ctrl+C. La ventana detiene los tonos que inició
+al cabo de %2 minutos. Ctrl+Z detiene primero el tono (estado de salida 148 tras fg) y deja
+terminar una escritura y su comprobación antes de que pelmoxctl se pause.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, check, tone, ports or backups.</source>
+        <translation>version, read, write, diff, check, tone, ports o backups.</translation>
+    </message>
+    <message>
+        <source>write: send nothing when check finds an error in it.</source>
+        <translation>write: no enviar nada si check encuentra un error.</translation>
+    </message>
+    <message>
+        <source>write: print only what fails, not check&apos;s warnings or the settings stored.</source>
+        <translation>write: mostrar solo lo que falla, no los avisos de check ni los ajustes guardados.</translation>
+    </message>
+    <message>
+        <source>read: add the beacon header the tracker sends, as a comment.</source>
+        <translation>read: añadir como comentario la cabecera de baliza que envía el tracker.</translation>
+    </message>
+    <message>
+        <source>write: send even what the tracker already holds, or an image that does not decode.</source>
+        <translation>write: enviar incluso lo que el tracker ya contiene, o una imagen que no se decodifica.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>note: %1 does not give %2: checked at the tracker&apos;s defaults (a write of the file keeps the tracker&apos;s own)</source>
+        <translation>nota: %1 no indica %2: comprobado con los valores por defecto del tracker (un write del fichero conserva los del tracker)</translation>
+    </message>
+    <message>
+        <source>what would be written has errors; nothing was sent (--strict)</source>
+        <translation>lo que se escribiría tiene errores; no se envió nada (--strict)</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it is)</source>
+        <translation>%1: no es una imagen de configuración que el tracker pueda usar; no se envió nada (--force la envía tal cual)</translation>
+    </message>
+    <message>
+        <source>the tracker&apos;s memory holds no readable settings</source>
+        <translation>la memoria del tracker no contiene ajustes legibles</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are 0xFF, as in a new or erased memory)</source>
+        <translation> (los 128 bytes son 0xFF, como en una memoria nueva o borrada)</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are zero)</source>
+        <translation> (los 128 bytes son cero)</translation>
+    </message>
+    <message>
+        <source>stored the image as it is; the tracker&apos;s memory holds no readable settings</source>
+        <translation>imagen guardada tal cual; la memoria del tracker no contiene ajustes legibles</translation>
+    </message>
+    <message>
+        <source>%1 gives only some settings, and the tracker&apos;s memory holds no readable settings to keep for the others; nothing was sent (write a complete file)</source>
+        <translation>%1 solo indica algunos ajustes, y la memoria del tracker no contiene ajustes legibles que conservar para los demás; no se envió nada (escriba un fichero completo)</translation>
+    </message>
+    <message>
+        <source>the tracker already holds these settings; nothing written (--force writes anyway)</source>
+        <translation>el tracker ya contiene estos ajustes; no se escribió nada (--force escribe de todos modos)</translation>
+    </message>
+    <message>
+        <source>stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg</source>
+        <translation>tono detenido antes de la pausa, como pidió Ctrl+Z; sigue apagado tras fg</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
+        <translation>escritura y su comprobación terminadas antes de la pausa, como pidió Ctrl+Z</translation>
     </message>
 </context>
 <context>
@@ -483,6 +580,41 @@ al cabo de %2 minutos.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Su propio indicativo, con -13 para una estación meteorológica (como DL1ABC-13); NOCALL no debe salir al aire.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Estaciones meteorológicas fijas: WIDE2-1, o WIDE2-2 si no hay un digipeater cerca. La mayoría de los digipeaters rechazan WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Como máximo 62 caracteres: los mensajes de estado APRS no admiten más.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Lo habitual es un estado cada 30 minutos: 3 con un intervalo de transmisión de 600 segundos.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>La mayoría de las radios pasan a transmisión en 150 a 300 ms; 300 ms es el valor VHF habitual.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Estaciones meteorológicas: 600 segundos (1200 a través de dos digipeaters), nunca menos de 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Los 1500 ms de fábrica del tracker sirven para la mayoría de los canales.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 de fábrica; ajústelo con los tonos de prueba y escríbalo antes de volver a probarlos.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
@@ -635,6 +767,18 @@ al cabo de %2 minutos.</translation>
         <source>PelmoxConfig Version 1.00</source>
         <translation>PelmoxConfig versión 1.00</translation>
     </message>
+    <message>
+        <source>PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.</source>
+        <translation>PelmoxConfig se pausó (Ctrl+Z). Antes de la pausa, apagó los tonos de prueba en: %1.</translation>
+    </message>
+    <message>
+        <source>The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.</source>
+        <translation>El ordenador entró en suspensión. Antes, PelmoxConfig apagó los tonos de prueba en: %1.</translation>
+    </message>
+    <message>
+        <source>Tones stopped</source>
+        <translation>Tonos detenidos</translation>
+    </message>
 </context>
 <context>
     <name>link_message</name>
@@ -693,6 +837,26 @@ al cabo de %2 minutos.</translation>
     <message>
         <source>Write Failed</source>
         <translation>Error de escritura</translation>
+    </message>
+    <message>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
+        <translation>Sin vigilancia de suspensión: no hay bus del sistema (%1); el ordenador puede suspenderse con un tono activo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
+        <translation>Sin vigilancia de suspensión: logind no responde en el bus del sistema; el ordenador puede suspenderse con un tono activo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
+        <translation>Sin vigilancia de suspensión: logind no dejó esperar a la suspensión (%1); el ordenador puede suspenderse con un tono activo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
+        <translation>Sin vigilancia de suspensión: no hay ventana para los mensajes de energía; el ordenador puede suspenderse con un tono activo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
+        <translation>Sin vigilancia de suspensión en este sistema; el ordenador puede suspenderse con un tono activo.</translation>
     </message>
 </context>
 </TS>

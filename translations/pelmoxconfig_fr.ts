@@ -34,86 +34,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
-
-Commands:
-  version                    ask the tracker who it is
-  read [--output FILE] [--image FILE]
-                             print its settings (or save them to FILE), and save the
-                             128-byte image
-  write FILE                 store the settings of FILE; keys FILE lacks keep the
-                             tracker&apos;s values
-  write --image FILE         store the image from FILE in the tracker
-  backups                    list the backups that write keeps, newest first: time,
-                             callsign and image file (restore one with write --image)
-  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
-                             when they differ
-  tone 1200|2200|both [--for SECONDS]
-                             send a test tone, for SECONDS (1 to %1) or until
-                             &apos;tone stop&apos;
-  tone stop                  stop the test tones
-  ports                      list the system&apos;s serial ports, one a line, with what the
-                             system knows of each
-
-Before it sends anything, write keeps what the tracker held: its image, and a settings
-file beside it, named with the time and the callsign, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
-For this, write --image and a write of a complete FILE read the tracker first, about
-1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
-one.
-
-DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
-environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
-failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
-stopped (the transmitter may still be keyed).
-
-A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
-you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
-        <translation>Lit, écrit et vérifie les réglages d&apos;un tracker météo APRS Pelmox sur un port série.
-
-Commandes :
-  version                    demander au tracker qui il est
-  read [--output FILE] [--image FILE]
-                             afficher ses réglages (ou les enregistrer dans FILE) et
-                             enregistrer l&apos;image de 128 octets
-  write FILE                 enregistrer les réglages de FILE ; les clés absentes de FILE
-                             gardent les valeurs du tracker
-  write --image FILE         enregistrer dans le tracker l&apos;image de FILE
-  backups                    lister les sauvegardes que fait write, les plus récentes
-                             d&apos;abord : heure, indicatif et fichier image (restaurer avec
-                             write --image)
-  diff FILE                  comparer les réglages du tracker à ceux de FILE ; code de
-                             sortie 3 s&apos;ils diffèrent
-  tone 1200|2200|both [--for SECONDS]
-                             émettre une tonalité de test, pendant SECONDS (1 à %1) ou
-                             jusqu&apos;à &apos;tone stop&apos;
-  tone stop                  arrêter les tonalités de test
-  ports                      lister les ports série du système, un par ligne, avec ce que
-                             le système sait de chacun
-
-Avant d&apos;envoyer quoi que ce soit, write conserve ce que contenait le tracker : son image, et
-à côté un fichier de réglages, nommé d&apos;après l&apos;heure et l&apos;indicatif, dans
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups ; sous Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). Les 100 plus récentes sont gardées, les plus
-anciennes supprimées. Pour cela, write --image et l&apos;écriture d&apos;un FILE complet lisent
-d&apos;abord le tracker, environ 1,6 s de plus. Si la sauvegarde ne peut pas être enregistrée,
-rien n&apos;est envoyé ; --no-backup écrit sans sauvegarde.
-
-DEVICE est COM1 à COM4 (comme dans la fenêtre) ou un nom de périphérique quelconque ; sans
---port, la variable d&apos;environnement PELMOX_PORT l&apos;indique. Code de sortie : 0 terminé, 1 échec
-du port ou du tracker, 2 erreur d&apos;usage ou de fichier, 3 diff a trouvé des différences, 4 une
-tonalité minutée n&apos;a pas pu être arrêtée (l&apos;émetteur est peut-être encore en émission).
-
-Une tonalité de test met l&apos;émetteur en émission. pelmoxctl ne l&apos;arrête qu&apos;avec --for : après
-les SECONDS indiquées (au plus %1) ou sur Ctrl+C. La fenêtre arrête les tonalités qu&apos;elle a
-lancées au bout de %2 minutes.</translation>
-    </message>
-    <message>
-        <source>version, read, write, diff, tone, ports or backups.</source>
-        <translation>version, read, write, diff, tone, ports ou backups.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Afficher cette aide.</translation>
     </message>
@@ -214,10 +134,6 @@ lancées au bout de %2 minutes.</translation>
         <translation>%1 : un fichier image contient exactement 128 octets, celui-ci en a %2</translation>
     </message>
     <message>
-        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
-        <translation>%1 : ce n&apos;est pas une image de configuration utilisable par le tracker ; rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
         <source>%1: cannot read it: %2</source>
         <translation>%1 : lecture impossible : %2</translation>
     </message>
@@ -276,6 +192,187 @@ lancées au bout de %2 minutes.</translation>
     <message>
         <source>Writing and checking</source>
         <translation>Écriture et vérification</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ or the tracker holds none
+  check [FILE]               hold the tracker&apos;s settings (or FILE&apos;s) against what the
+                             APRS network asks of a fixed weather station: the beacon
+                             header, then one line per error, warning or note
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image as it was, and a
+settings file beside it when the image holds settings, named with a number that gives
+their order (never the clock), the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one. When the tracker already holds what write would send, nothing is sent (exit status
+0); --force sends it all the same, and lets write --image send an image that holds no
+settings. Memory that holds none (a new or erased tracker) is kept as an image only;
+read fails on it, diff says it differs, and only a complete FILE or an image is written.
+
+Before the upload write prints check&apos;s errors and warnings for what it sends, and goes
+on; --strict sends nothing when there is an error, --quiet prints only what fails.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
+Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
+finish before pelmoxctl pauses.</source>
+        <translation>Lit, écrit et vérifie les réglages d&apos;un tracker météo APRS Pelmox sur un port série.
+
+Commandes :
+  version                    demander au tracker qui il est
+  read [--output FILE] [--image FILE]
+                             afficher ses réglages (ou les enregistrer dans FILE) et
+                             enregistrer l&apos;image de 128 octets
+  write FILE                 enregistrer les réglages de FILE ; les clés absentes de FILE
+                             gardent les valeurs du tracker
+  write --image FILE         enregistrer dans le tracker l&apos;image de FILE
+  backups                    lister les sauvegardes que fait write, les plus récentes
+                             d&apos;abord : heure, indicatif et fichier image (restaurer avec
+                             write --image)
+  diff FILE                  comparer les réglages du tracker à ceux de FILE ; code de
+                             sortie 3 s&apos;ils diffèrent ou si le tracker n&apos;en contient pas
+  check [FILE]               confronter les réglages du tracker (ou de FILE) à ce que le
+                             réseau APRS attend d&apos;une station météo fixe : l&apos;en-tête de
+                             balise, puis une ligne par erreur, avertissement ou remarque
+  tone 1200|2200|both [--for SECONDS]
+                             émettre une tonalité de test, pendant SECONDS (1 à %1) ou
+                             jusqu&apos;à &apos;tone stop&apos;
+  tone stop                  arrêter les tonalités de test
+  ports                      lister les ports série du système, un par ligne, avec ce que
+                             le système sait de chacun
+
+Avant d&apos;envoyer quoi que ce soit, write conserve ce que contenait le tracker : son image telle
+quelle et, si l&apos;image contient des réglages, à côté un fichier de réglages, nommé d&apos;un numéro
+qui donne leur ordre (jamais l&apos;horloge), de l&apos;heure et de l&apos;indicatif, dans
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups ; sous Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Les 100 plus récentes sont gardées, les plus
+anciennes supprimées. Pour cela, write --image et l&apos;écriture d&apos;un FILE complet lisent
+d&apos;abord le tracker, environ 1,6 s de plus. Si la sauvegarde ne peut pas être enregistrée,
+rien n&apos;est envoyé ; --no-backup écrit sans sauvegarde. Si le tracker contient déjà ce que
+write enverrait, rien n&apos;est envoyé (code de sortie 0) ; --force l&apos;envoie quand même, et
+permet à write --image d&apos;envoyer une image sans réglages. Une mémoire qui n&apos;en contient pas
+(un tracker neuf ou effacé) n&apos;est conservée que comme image ; read échoue dessus, diff
+signale une différence, et seuls un FILE complet ou une image sont écrits.
+
+Avant l&apos;envoi, write affiche les erreurs et avertissements de check pour ce qu&apos;il envoie, puis
+continue ; --strict n&apos;envoie rien s&apos;il y a une erreur, --quiet n&apos;affiche que ce qui échoue.
+
+DEVICE est COM1 à COM4 (comme dans la fenêtre) ou un nom de périphérique quelconque ; sans
+--port, la variable d&apos;environnement PELMOX_PORT l&apos;indique. Code de sortie : 0 terminé, 1 échec
+du port ou du tracker, 2 erreur d&apos;usage ou de fichier (check : erreurs trouvées), 3 diff a
+trouvé des différences (check : avertissements trouvés), 4 une tonalité minutée n&apos;a pas pu
+être arrêtée (l&apos;émetteur est peut-être encore en émission).
+
+Une tonalité de test met l&apos;émetteur en émission. pelmoxctl ne l&apos;arrête qu&apos;avec --for : après
+les SECONDS indiquées (au plus %1) ou sur Ctrl+C. La fenêtre arrête les tonalités qu&apos;elle a
+lancées au bout de %2 minutes. Ctrl+Z arrête d&apos;abord la tonalité (code de sortie 148 après
+fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se mette en pause.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, check, tone, ports or backups.</source>
+        <translation>version, read, write, diff, check, tone, ports ou backups.</translation>
+    </message>
+    <message>
+        <source>write: send nothing when check finds an error in it.</source>
+        <translation>write : ne rien envoyer si check y trouve une erreur.</translation>
+    </message>
+    <message>
+        <source>write: print only what fails, not check&apos;s warnings or the settings stored.</source>
+        <translation>write : n&apos;afficher que ce qui échoue, ni les avertissements de check ni les réglages enregistrés.</translation>
+    </message>
+    <message>
+        <source>read: add the beacon header the tracker sends, as a comment.</source>
+        <translation>read : ajouter en commentaire l&apos;en-tête de balise que le tracker émet.</translation>
+    </message>
+    <message>
+        <source>write: send even what the tracker already holds, or an image that does not decode.</source>
+        <translation>write : envoyer même ce que le tracker contient déjà, ou une image qui ne se décode pas.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>remarque</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>erreur : %1</translation>
+    </message>
+    <message>
+        <source>note: %1 does not give %2: checked at the tracker&apos;s defaults (a write of the file keeps the tracker&apos;s own)</source>
+        <translation>remarque : %1 ne donne pas %2 : vérifié avec les valeurs par défaut du tracker (un write du fichier garde celles du tracker)</translation>
+    </message>
+    <message>
+        <source>what would be written has errors; nothing was sent (--strict)</source>
+        <translation>ce qui serait écrit contient des erreurs ; rien n&apos;a été envoyé (--strict)</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it is)</source>
+        <translation>%1 : pas une image de configuration utilisable par le tracker ; rien n&apos;a été envoyé (--force l&apos;envoie telle quelle)</translation>
+    </message>
+    <message>
+        <source>the tracker&apos;s memory holds no readable settings</source>
+        <translation>la mémoire du tracker ne contient aucun réglage lisible</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are 0xFF, as in a new or erased memory)</source>
+        <translation> (les 128 octets valent tous 0xFF, comme dans une mémoire neuve ou effacée)</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are zero)</source>
+        <translation> (les 128 octets sont tous nuls)</translation>
+    </message>
+    <message>
+        <source>stored the image as it is; the tracker&apos;s memory holds no readable settings</source>
+        <translation>image enregistrée telle quelle ; la mémoire du tracker ne contient aucun réglage lisible</translation>
+    </message>
+    <message>
+        <source>%1 gives only some settings, and the tracker&apos;s memory holds no readable settings to keep for the others; nothing was sent (write a complete file)</source>
+        <translation>%1 ne donne que certains réglages, et la mémoire du tracker ne contient aucun réglage lisible à garder pour les autres ; rien n&apos;a été envoyé (écrivez un fichier complet)</translation>
+    </message>
+    <message>
+        <source>the tracker already holds these settings; nothing written (--force writes anyway)</source>
+        <translation>le tracker contient déjà ces réglages ; rien n&apos;a été écrit (--force écrit quand même)</translation>
+    </message>
+    <message>
+        <source>stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg</source>
+        <translation>tonalité coupée avant la pause, comme Ctrl+Z le demandait ; elle reste coupée après fg</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
+        <translation>écriture et sa vérification terminées avant la pause, comme Ctrl+Z le demandait</translation>
     </message>
 </context>
 <context>
@@ -483,6 +580,41 @@ lancées au bout de %2 minutes.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Votre propre indicatif, avec -13 pour une station météo (comme DL1ABC-13) ; NOCALL ne doit pas passer à l&apos;antenne.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Stations météo fixes : WIDE2-1, ou WIDE2-2 s&apos;il n&apos;y a pas de digipeater proche. La plupart des digipeaters refusent WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>62 caractères au plus : les messages de statut APRS n&apos;en contiennent pas davantage.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Un statut toutes les 30 minutes est l&apos;usage : 3 pour un intervalle d&apos;émission de 600 secondes.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>La plupart des postes passent en émission en 150 à 300 ms ; 300 ms est la valeur VHF habituelle.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Stations météo : 600 secondes (1200 via deux digipeaters), jamais moins de 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Les 1500 ms d&apos;origine du tracker conviennent à la plupart des canaux.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 d&apos;origine ; ajustez-le avec les tonalités de test, et écrivez-le avant de les tester à nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
@@ -635,6 +767,18 @@ lancées au bout de %2 minutes.</translation>
         <source>PelmoxConfig Version 1.00</source>
         <translation>PelmoxConfig version 1.00</translation>
     </message>
+    <message>
+        <source>PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.</source>
+        <translation>PelmoxConfig a été mis en pause (Ctrl+Z). Avant la pause, il a coupé les tonalités de test sur : %1.</translation>
+    </message>
+    <message>
+        <source>The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.</source>
+        <translation>L&apos;ordinateur s&apos;est mis en veille. Avant, PelmoxConfig a coupé les tonalités de test sur : %1.</translation>
+    </message>
+    <message>
+        <source>Tones stopped</source>
+        <translation>Tonalités coupées</translation>
+    </message>
 </context>
 <context>
     <name>link_message</name>
@@ -693,6 +837,26 @@ lancées au bout de %2 minutes.</translation>
     <message>
         <source>Write Failed</source>
         <translation>Échec de l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
+        <translation>Pas de surveillance de la veille : aucun bus système (%1) ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
+        <translation>Pas de surveillance de la veille : logind ne répond pas sur le bus système ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
+        <translation>Pas de surveillance de la veille : logind a refusé de faire attendre la veille (%1) ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
+        <translation>Pas de surveillance de la veille : aucune fenêtre pour les messages d&apos;alimentation ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+    </message>
+    <message>
+        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
+        <translation>Pas de surveillance de la veille sur ce système ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
     </message>
 </context>
 </TS>

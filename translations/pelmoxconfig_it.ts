@@ -34,85 +34,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
-
-Commands:
-  version                    ask the tracker who it is
-  read [--output FILE] [--image FILE]
-                             print its settings (or save them to FILE), and save the
-                             128-byte image
-  write FILE                 store the settings of FILE; keys FILE lacks keep the
-                             tracker&apos;s values
-  write --image FILE         store the image from FILE in the tracker
-  backups                    list the backups that write keeps, newest first: time,
-                             callsign and image file (restore one with write --image)
-  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
-                             when they differ
-  tone 1200|2200|both [--for SECONDS]
-                             send a test tone, for SECONDS (1 to %1) or until
-                             &apos;tone stop&apos;
-  tone stop                  stop the test tones
-  ports                      list the system&apos;s serial ports, one a line, with what the
-                             system knows of each
-
-Before it sends anything, write keeps what the tracker held: its image, and a settings
-file beside it, named with the time and the callsign, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
-For this, write --image and a write of a complete FILE read the tracker first, about
-1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
-one.
-
-DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
-environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
-failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
-stopped (the transmitter may still be keyed).
-
-A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
-you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
-        <translation>Legge, scrive e verifica le impostazioni di un tracker meteo APRS Pelmox su una porta seriale.
-
-Comandi:
-  version                    chiede al tracker chi è
-  read [--output FILE] [--image FILE]
-                             mostra le sue impostazioni (o le salva in FILE) e salva
-                             l&apos;immagine di 128 byte
-  write FILE                 memorizza le impostazioni di FILE; le chiavi assenti da FILE
-                             mantengono i valori del tracker
-  write --image FILE         memorizza nel tracker l&apos;immagine di FILE
-  backups                    elenca le copie che write conserva, la più recente prima:
-                             ora, nominativo e file immagine (ripristino con write --image)
-  diff FILE                  confronta le impostazioni del tracker con quelle di FILE;
-                             stato di uscita 3 se differiscono
-  tone 1200|2200|both [--for SECONDS]
-                             invia un tono di prova, per SECONDS (da 1 a %1) o fino a
-                             &apos;tone stop&apos;
-  tone stop                  ferma i toni di prova
-  ports                      elenca le porte seriali del sistema, una per riga, con ciò
-                             che il sistema sa di ciascuna
-
-Prima di inviare qualsiasi cosa, write conserva ciò che conteneva il tracker: la sua
-immagine e, accanto, un file di impostazioni con l&apos;ora e il nominativo nel nome, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; su Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). Si conservano le 100 più recenti, le più vecchie
-vengono rimosse. Per questo, write --image e la scrittura di un FILE completo leggono prima
-il tracker, circa 1,6 s in più. Se la copia non può essere salvata non si invia nulla;
---no-backup scrive senza copia.
-
-DEVICE è da COM1 a COM4 (come nella finestra) o un nome di dispositivo qualsiasi; senza
---port lo indica la variabile d&apos;ambiente PELMOX_PORT. Stato di uscita: 0 fatto, 1 errore della
-porta o del tracker, 2 errore d&apos;uso o di file, 3 diff ha trovato differenze, 4 non è stato
-possibile fermare un tono a tempo (il trasmettitore potrebbe essere ancora in trasmissione).
-
-Un tono di prova manda in trasmissione il trasmettitore. pelmoxctl lo ferma solo con --for:
-dopo i SECONDS indicati (al massimo %1) o con Ctrl+C. La finestra ferma i toni che ha avviato
-dopo %2 minuti.</translation>
-    </message>
-    <message>
-        <source>version, read, write, diff, tone, ports or backups.</source>
-        <translation>version, read, write, diff, tone, ports o backups.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Mostra questo aiuto.</translation>
     </message>
@@ -213,10 +134,6 @@ dopo %2 minuti.</translation>
         <translation>%1: un file immagine contiene esattamente 128 byte, questo ne ha %2</translation>
     </message>
     <message>
-        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
-        <translation>%1: non è un&apos;immagine di configurazione utilizzabile dal tracker; non è stato inviato nulla</translation>
-    </message>
-    <message>
         <source>%1: cannot read it: %2</source>
         <translation>%1: impossibile leggerlo: %2</translation>
     </message>
@@ -275,6 +192,186 @@ dopo %2 minuti.</translation>
     <message>
         <source>Writing and checking</source>
         <translation>Scrittura e verifica</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ or the tracker holds none
+  check [FILE]               hold the tracker&apos;s settings (or FILE&apos;s) against what the
+                             APRS network asks of a fixed weather station: the beacon
+                             header, then one line per error, warning or note
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image as it was, and a
+settings file beside it when the image holds settings, named with a number that gives
+their order (never the clock), the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one. When the tracker already holds what write would send, nothing is sent (exit status
+0); --force sends it all the same, and lets write --image send an image that holds no
+settings. Memory that holds none (a new or erased tracker) is kept as an image only;
+read fails on it, diff says it differs, and only a complete FILE or an image is written.
+
+Before the upload write prints check&apos;s errors and warnings for what it sends, and goes
+on; --strict sends nothing when there is an error, --quiet prints only what fails.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
+Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
+finish before pelmoxctl pauses.</source>
+        <translation>Legge, scrive e verifica le impostazioni di un tracker meteo APRS Pelmox su una porta seriale.
+
+Comandi:
+  version                    chiede al tracker chi è
+  read [--output FILE] [--image FILE]
+                             mostra le sue impostazioni (o le salva in FILE) e salva
+                             l&apos;immagine di 128 byte
+  write FILE                 memorizza le impostazioni di FILE; le chiavi assenti da FILE
+                             mantengono i valori del tracker
+  write --image FILE         memorizza nel tracker l&apos;immagine di FILE
+  backups                    elenca le copie che write conserva, la più recente prima:
+                             ora, nominativo e file immagine (ripristino con write --image)
+  diff FILE                  confronta le impostazioni del tracker con quelle di FILE;
+                             stato di uscita 3 se differiscono o se il tracker non ne ha
+  check [FILE]               confronta le impostazioni del tracker (o di FILE) con ciò che
+                             la rete APRS chiede a una stazione meteo fissa: l&apos;intestazione
+                             del beacon, poi una riga per errore, avviso o nota
+  tone 1200|2200|both [--for SECONDS]
+                             invia un tono di prova, per SECONDS (da 1 a %1) o fino a
+                             &apos;tone stop&apos;
+  tone stop                  ferma i toni di prova
+  ports                      elenca le porte seriali del sistema, una per riga, con ciò
+                             che il sistema sa di ciascuna
+
+Prima di inviare qualsiasi cosa, write conserva ciò che conteneva il tracker: la sua
+immagine così com&apos;era e, se l&apos;immagine contiene impostazioni, accanto un file di
+impostazioni con un numero che ne dà l&apos;ordine (mai l&apos;orologio), l&apos;ora e il nominativo nel
+nome, in $XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; su
+Windows %LOCALAPPDATA%\pelmoxconfig\backups). Si conservano le 100 più recenti, le più
+vecchie vengono rimosse. Per questo, write --image e la scrittura di un FILE completo leggono
+prima il tracker, circa 1,6 s in più. Se la copia non può essere salvata non si invia nulla;
+--no-backup scrive senza copia. Se il tracker contiene già ciò che write invierebbe, non si
+invia nulla (stato di uscita 0); --force lo invia comunque, e permette a write --image di
+inviare un&apos;immagine senza impostazioni. Una memoria che non ne contiene (un tracker nuovo o
+cancellato) si conserva solo come immagine; read fallisce, diff segnala una differenza, e si
+scrive solo un FILE completo o un&apos;immagine.
+
+Prima del caricamento write mostra gli errori e gli avvisi di check per ciò che invia, e
+prosegue; --strict non invia nulla se c&apos;è un errore, --quiet mostra solo ciò che fallisce.
+
+DEVICE è da COM1 a COM4 (come nella finestra) o un nome di dispositivo qualsiasi; senza
+--port lo indica la variabile d&apos;ambiente PELMOX_PORT. Stato di uscita: 0 fatto, 1 errore della
+porta o del tracker, 2 errore d&apos;uso o di file (check: errori trovati), 3 diff ha trovato
+differenze (check: avvisi trovati), 4 non è stato possibile fermare un tono a tempo (il
+trasmettitore potrebbe essere ancora in trasmissione).
+
+Un tono di prova manda in trasmissione il trasmettitore. pelmoxctl lo ferma solo con --for:
+dopo i SECONDS indicati (al massimo %1) o con Ctrl+C. La finestra ferma i toni che ha avviato
+dopo %2 minuti. Ctrl+Z ferma prima il tono (stato di uscita 148 dopo fg) e lascia terminare
+una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, check, tone, ports or backups.</source>
+        <translation>version, read, write, diff, check, tone, ports o backups.</translation>
+    </message>
+    <message>
+        <source>write: send nothing when check finds an error in it.</source>
+        <translation>write: non inviare nulla se check vi trova un errore.</translation>
+    </message>
+    <message>
+        <source>write: print only what fails, not check&apos;s warnings or the settings stored.</source>
+        <translation>write: mostrare solo ciò che fallisce, non gli avvisi di check né le impostazioni salvate.</translation>
+    </message>
+    <message>
+        <source>read: add the beacon header the tracker sends, as a comment.</source>
+        <translation>read: aggiungere come commento l&apos;intestazione del beacon che il tracker trasmette.</translation>
+    </message>
+    <message>
+        <source>write: send even what the tracker already holds, or an image that does not decode.</source>
+        <translation>write: inviare anche ciò che il tracker contiene già, o un&apos;immagine che non si decodifica.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avviso</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>errore: %1</translation>
+    </message>
+    <message>
+        <source>note: %1 does not give %2: checked at the tracker&apos;s defaults (a write of the file keeps the tracker&apos;s own)</source>
+        <translation>nota: %1 non indica %2: verificato con i valori predefiniti del tracker (un write del file mantiene quelli del tracker)</translation>
+    </message>
+    <message>
+        <source>what would be written has errors; nothing was sent (--strict)</source>
+        <translation>ciò che verrebbe scritto contiene errori; non è stato inviato nulla (--strict)</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it is)</source>
+        <translation>%1: non è un&apos;immagine di configurazione utilizzabile dal tracker; non è stato inviato nulla (--force la invia così com&apos;è)</translation>
+    </message>
+    <message>
+        <source>the tracker&apos;s memory holds no readable settings</source>
+        <translation>la memoria del tracker non contiene impostazioni leggibili</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are 0xFF, as in a new or erased memory)</source>
+        <translation> (tutti i 128 byte sono 0xFF, come in una memoria nuova o cancellata)</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are zero)</source>
+        <translation> (tutti i 128 byte sono zero)</translation>
+    </message>
+    <message>
+        <source>stored the image as it is; the tracker&apos;s memory holds no readable settings</source>
+        <translation>immagine salvata così com&apos;è; la memoria del tracker non contiene impostazioni leggibili</translation>
+    </message>
+    <message>
+        <source>%1 gives only some settings, and the tracker&apos;s memory holds no readable settings to keep for the others; nothing was sent (write a complete file)</source>
+        <translation>%1 indica solo alcune impostazioni, e la memoria del tracker non contiene impostazioni leggibili da mantenere per le altre; non è stato inviato nulla (scrivere un file completo)</translation>
+    </message>
+    <message>
+        <source>the tracker already holds these settings; nothing written (--force writes anyway)</source>
+        <translation>il tracker contiene già queste impostazioni; non è stato scritto nulla (--force scrive comunque)</translation>
+    </message>
+    <message>
+        <source>stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg</source>
+        <translation>tono fermato prima della pausa, come chiesto da Ctrl+Z; resta spento dopo fg</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
+        <translation>scrittura e relativa verifica completate prima della pausa, come chiesto da Ctrl+Z</translation>
     </message>
 </context>
 <context>
@@ -482,6 +579,41 @@ dopo %2 minuti.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Il proprio nominativo, con -13 per una stazione meteo (come DL1ABC-13); NOCALL non deve andare in aria.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Stazioni meteo fisse: WIDE2-1, o WIDE2-2 dove non c&apos;è un digipeater vicino. La maggior parte dei digipeater rifiuta WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Al massimo 62 caratteri: i messaggi di stato APRS non ne contengono di più.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Di solito uno stato ogni 30 minuti: 3 con un intervallo di trasmissione di 600 secondi.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>La maggior parte delle radio va in trasmissione in 150-300 ms; 300 ms è il valore VHF abituale.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Stazioni meteo: 600 secondi (1200 attraverso due digipeater), mai meno di 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>I 1500 ms di fabbrica del tracker vanno bene per la maggior parte dei canali.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>128 di fabbrica; regolarlo con i toni di prova e scriverlo prima di provarli di nuovo.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
@@ -634,6 +766,18 @@ dopo %2 minuti.</translation>
         <source>PelmoxConfig Version 1.00</source>
         <translation>PelmoxConfig versione 1.00</translation>
     </message>
+    <message>
+        <source>PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.</source>
+        <translation>PelmoxConfig è stato sospeso (Ctrl+Z). Prima della sospensione ha spento i toni di prova su: %1.</translation>
+    </message>
+    <message>
+        <source>The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.</source>
+        <translation>Il computer è andato in sospensione. Prima, PelmoxConfig ha spento i toni di prova su: %1.</translation>
+    </message>
+    <message>
+        <source>Tones stopped</source>
+        <translation>Toni fermati</translation>
+    </message>
 </context>
 <context>
     <name>link_message</name>
@@ -692,6 +836,26 @@ dopo %2 minuti.</translation>
     <message>
         <source>Write Failed</source>
         <translation>Scrittura non riuscita</translation>
+    </message>
+    <message>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
+        <translation>Nessun controllo della sospensione: manca il bus di sistema (%1); il computer può sospendersi con un tono attivo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
+        <translation>Nessun controllo della sospensione: logind non risponde sul bus di sistema; il computer può sospendersi con un tono attivo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
+        <translation>Nessun controllo della sospensione: logind ha rifiutato di far attendere la sospensione (%1); il computer può sospendersi con un tono attivo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
+        <translation>Nessun controllo della sospensione: nessuna finestra per i messaggi di alimentazione; il computer può sospendersi con un tono attivo.</translation>
+    </message>
+    <message>
+        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
+        <translation>Nessun controllo della sospensione su questo sistema; il computer può sospendersi con un tono attivo.</translation>
     </message>
 </context>
 </TS>

@@ -34,85 +34,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
-
-Commands:
-  version                    ask the tracker who it is
-  read [--output FILE] [--image FILE]
-                             print its settings (or save them to FILE), and save the
-                             128-byte image
-  write FILE                 store the settings of FILE; keys FILE lacks keep the
-                             tracker&apos;s values
-  write --image FILE         store the image from FILE in the tracker
-  backups                    list the backups that write keeps, newest first: time,
-                             callsign and image file (restore one with write --image)
-  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
-                             when they differ
-  tone 1200|2200|both [--for SECONDS]
-                             send a test tone, for SECONDS (1 to %1) or until
-                             &apos;tone stop&apos;
-  tone stop                  stop the test tones
-  ports                      list the system&apos;s serial ports, one a line, with what the
-                             system knows of each
-
-Before it sends anything, write keeps what the tracker held: its image, and a settings
-file beside it, named with the time and the callsign, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
-For this, write --image and a write of a complete FILE read the tracker first, about
-1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
-one.
-
-DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
-environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
-failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
-stopped (the transmitter may still be keyed).
-
-A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
-you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
-        <translation>シリアルポートにつないだ Pelmox APRS 気象トラッカーの設定を読み出し、書き込み、確認します。
-
-コマンド:
-  version                    トラッカーに何者かを問い合わせる
-  read [--output FILE] [--image FILE]
-                             設定を表示し (または FILE に保存し)、128 バイトの
-                             イメージを保存する
-  write FILE                 FILE の設定を書き込む。FILE にないキーはトラッカーの
-                             値のままになる
-  write --image FILE         FILE のイメージをトラッカーに書き込む
-  backups                    write が保存したバックアップを新しい順に一覧表示する:
-                             時刻、コールサイン、イメージファイル (write --image で復元)
-  diff FILE                  トラッカーの設定と FILE の設定を比べる。違いがあれば
-                             終了ステータス 3
-  tone 1200|2200|both [--for SECONDS]
-                             テストトーンを SECONDS 秒間 (1 から %1)、または
-                             &apos;tone stop&apos; まで送信する
-  tone stop                  テストトーンを停止する
-  ports                      システムのシリアルポートを 1 行に 1 つずつ、システムが
-                             知っている情報とともに一覧表示する
-
-write は何かを送信する前に、トラッカーの元の内容を保存します: そのイメージと、時刻と
-コールサインを名前に含む設定ファイルを
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups、Windows では
-%LOCALAPPDATA%\pelmoxconfig\backups) に保存します。新しい 100 件を残し、古いものは
-削除します。このため write --image と完全な FILE の書き込みでは、先にトラッカーを
-読み出すので約 1.6 秒余計にかかります。バックアップを保存できないときは何も送信しません。
---no-backup を付けるとバックアップなしで書き込みます。
-
-DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバイス名です。--port がなければ
-環境変数 PELMOX_PORT で指定します。終了ステータス: 0 完了、1 ポートまたはトラッカーの
-失敗、2 使い方またはファイルの誤り、3 diff で違いあり、4 時間指定のトーンを停止できな
-かった (送信機がまだキーイングされている可能性あり)。
-
-テストトーンは送信機をキーイングします。pelmoxctl がトーンを止めるのは --for を付けた
-ときだけで、指定した SECONDS 秒 (最大 %1) の後か Ctrl+C のときです。ウィンドウは
-自分で開始したトーンを %2 分後に停止します。</translation>
-    </message>
-    <message>
-        <source>version, read, write, diff, tone, ports or backups.</source>
-        <translation>version、read、write、diff、tone、ports、backups のいずれか。</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>このヘルプを表示します。</translation>
     </message>
@@ -213,10 +134,6 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
         <translation>%1: イメージファイルはちょうど 128 バイトですが、このファイルは %2 バイトです</translation>
     </message>
     <message>
-        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
-        <translation>%1: トラッカーが使える設定イメージではありません。何も送信していません</translation>
-    </message>
-    <message>
         <source>%1: cannot read it: %2</source>
         <translation>%1: 読み込めません: %2</translation>
     </message>
@@ -275,6 +192,185 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     <message>
         <source>Writing and checking</source>
         <translation>書き込みと確認</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ or the tracker holds none
+  check [FILE]               hold the tracker&apos;s settings (or FILE&apos;s) against what the
+                             APRS network asks of a fixed weather station: the beacon
+                             header, then one line per error, warning or note
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image as it was, and a
+settings file beside it when the image holds settings, named with a number that gives
+their order (never the clock), the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one. When the tracker already holds what write would send, nothing is sent (exit status
+0); --force sends it all the same, and lets write --image send an image that holds no
+settings. Memory that holds none (a new or erased tracker) is kept as an image only;
+read fails on it, diff says it differs, and only a complete FILE or an image is written.
+
+Before the upload write prints check&apos;s errors and warnings for what it sends, and goes
+on; --strict sends nothing when there is an error, --quiet prints only what fails.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
+Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
+finish before pelmoxctl pauses.</source>
+        <translation>シリアルポートにつないだ Pelmox APRS 気象トラッカーの設定を読み出し、書き込み、確認します。
+
+コマンド:
+  version                    トラッカーに何者かを問い合わせる
+  read [--output FILE] [--image FILE]
+                             設定を表示し (または FILE に保存し)、128 バイトの
+                             イメージを保存する
+  write FILE                 FILE の設定を書き込む。FILE にないキーはトラッカーの
+                             値のままになる
+  write --image FILE         FILE のイメージをトラッカーに書き込む
+  backups                    write が保存したバックアップを新しい順に一覧表示する:
+                             時刻、コールサイン、イメージファイル (write --image で復元)
+  diff FILE                  トラッカーの設定と FILE の設定を比べる。違いがあるか
+                             トラッカーに設定がなければ終了ステータス 3
+  check [FILE]               トラッカーの設定 (または FILE の設定) を、APRS ネット
+                             ワークが固定気象局に求める内容と照らし合わせる: ビーコン
+                             のヘッダー、続いてエラー・警告・注意を 1 行に 1 つずつ
+  tone 1200|2200|both [--for SECONDS]
+                             テストトーンを SECONDS 秒間 (1 から %1)、または
+                             &apos;tone stop&apos; まで送信する
+  tone stop                  テストトーンを停止する
+  ports                      システムのシリアルポートを 1 行に 1 つずつ、システムが
+                             知っている情報とともに一覧表示する
+
+write は何かを送信する前に、トラッカーの元の内容を保存します: そのイメージをそのまま、
+そしてイメージに設定があれば設定ファイルを添えて、順番を示す番号 (時計ではありません)、
+時刻、コールサインを名前に含めて
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups、Windows では
+%LOCALAPPDATA%\pelmoxconfig\backups) に保存します。新しい 100 件を残し、古いものは
+削除します。このため write --image と完全な FILE の書き込みでは、先にトラッカーを
+読み出すので約 1.6 秒余計にかかります。バックアップを保存できないときは何も送信しません。
+--no-backup を付けるとバックアップなしで書き込みます。write が送る内容をトラッカーが
+既に保持していれば何も送信しません (終了ステータス 0)。--force を付けると送信し、
+write --image で設定のないイメージも送信できます。設定のないメモリー (新品または消去済み
+のトラッカー) はイメージとしてだけ保存します。read はそれに対して失敗し、diff は違いありと
+し、書き込めるのは完全な FILE かイメージだけです。
+
+write はアップロードの前に、送信する内容についての check のエラーと警告を表示して
+続行します。--strict はエラーがあれば何も送信せず、--quiet は失敗したことだけを表示します。
+
+DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバイス名です。--port がなければ
+環境変数 PELMOX_PORT で指定します。終了ステータス: 0 完了、1 ポートまたはトラッカーの
+失敗、2 使い方またはファイルの誤り (check: エラーあり)、3 diff で違いあり (check: 警告
+あり)、4 時間指定のトーンを停止できなかった (送信機がまだキーイングされている可能性あり)。
+
+テストトーンは送信機をキーイングします。pelmoxctl がトーンを止めるのは --for を付けた
+ときだけで、指定した SECONDS 秒 (最大 %1) の後か Ctrl+C のときです。ウィンドウは
+自分で開始したトーンを %2 分後に停止します。Ctrl+Z はまずトーンを止め (fg の後に終了
+ステータス 148)、書き込みとその確認を終えてから pelmoxctl を一時停止します。</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, check, tone, ports or backups.</source>
+        <translation>version、read、write、diff、check、tone、ports または backups。</translation>
+    </message>
+    <message>
+        <source>write: send nothing when check finds an error in it.</source>
+        <translation>write: check がエラーを見つけたら何も送信しない。</translation>
+    </message>
+    <message>
+        <source>write: print only what fails, not check&apos;s warnings or the settings stored.</source>
+        <translation>write: 失敗したことだけを表示し、check の警告や保存した設定は表示しない。</translation>
+    </message>
+    <message>
+        <source>read: add the beacon header the tracker sends, as a comment.</source>
+        <translation>read: トラッカーが送信するビーコンのヘッダーをコメントとして加える。</translation>
+    </message>
+    <message>
+        <source>write: send even what the tracker already holds, or an image that does not decode.</source>
+        <translation>write: トラッカーが既に保持している内容や、解読できないイメージも送信する。</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>エラー: %1</translation>
+    </message>
+    <message>
+        <source>note: %1 does not give %2: checked at the tracker&apos;s defaults (a write of the file keeps the tracker&apos;s own)</source>
+        <translation>注意: %1 には %2 がありません: トラッカーの初期値で確認しました（このファイルを write するとトラッカー自身の値が残ります）</translation>
+    </message>
+    <message>
+        <source>what would be written has errors; nothing was sent (--strict)</source>
+        <translation>書き込む内容にエラーがあります。何も送信しませんでした (--strict)</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it is)</source>
+        <translation>%1: トラッカーが使える設定イメージではありません。何も送信しませんでした（--force でそのまま送信します）</translation>
+    </message>
+    <message>
+        <source>the tracker&apos;s memory holds no readable settings</source>
+        <translation>トラッカーのメモリーに読み取れる設定がありません</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are 0xFF, as in a new or erased memory)</source>
+        <translation>（128 バイトすべてが 0xFF で、新品か消去済みのメモリーです）</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are zero)</source>
+        <translation>（128 バイトすべてがゼロです）</translation>
+    </message>
+    <message>
+        <source>stored the image as it is; the tracker&apos;s memory holds no readable settings</source>
+        <translation>イメージをそのまま保存しました。トラッカーのメモリーに読み取れる設定がありません</translation>
+    </message>
+    <message>
+        <source>%1 gives only some settings, and the tracker&apos;s memory holds no readable settings to keep for the others; nothing was sent (write a complete file)</source>
+        <translation>%1 には設定の一部しかなく、トラッカーのメモリーには残りの設定として残せる読み取り可能な設定がありません。何も送信しませんでした（完全なファイルを書き込んでください）</translation>
+    </message>
+    <message>
+        <source>the tracker already holds these settings; nothing written (--force writes anyway)</source>
+        <translation>トラッカーは既にこの設定を保持しています。何も書き込みませんでした（--force で書き込みます）</translation>
+    </message>
+    <message>
+        <source>stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg</source>
+        <translation>Ctrl+Z の指示どおり、一時停止の前にトーンを止めました。fg の後も止まったままです</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
+        <translation>Ctrl+Z の指示どおり、一時停止の前に書き込みとその確認を終えました</translation>
     </message>
 </context>
 <context>
@@ -482,6 +578,41 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>自局のコールサイン。気象局なら -13 を付けます (例: DL1ABC-13)。NOCALL で電波を出してはいけません。</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>固定気象局: WIDE2-1、近くにデジピーターがなければ WIDE2-2。WIDE3-3 はほとんどのデジピーターが受け付けません。</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>最大 62 文字: APRS のステータスはそれ以上入りません。</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>ステータスは 30 分ごとが普通です: 送信間隔 600 秒なら 3。</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>ほとんどの無線機は 150～300 ms で送信状態になります。300 ms が VHF の標準的な値です。</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>気象局: 600 秒 (デジピーター 2 段経由なら 1200)、300 未満にはしないこと。</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>出荷時の 1500 ms でほとんどのチャンネルに合います。</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>出荷時は 128。テストトーンで調整し、再度試す前に書き込んでください。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
@@ -634,6 +765,18 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
         <source>PelmoxConfig Version 1.00</source>
         <translation>PelmoxConfig バージョン 1.00</translation>
     </message>
+    <message>
+        <source>PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.</source>
+        <translation>PelmoxConfig は一時停止しました (Ctrl+Z)。その前に次のテストトーンを止めました: %1。</translation>
+    </message>
+    <message>
+        <source>The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.</source>
+        <translation>コンピューターがスリープしました。その前に PelmoxConfig は次のテストトーンを止めました: %1。</translation>
+    </message>
+    <message>
+        <source>Tones stopped</source>
+        <translation>トーン停止</translation>
+    </message>
 </context>
 <context>
     <name>link_message</name>
@@ -692,6 +835,26 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     <message>
         <source>Write Failed</source>
         <translation>書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
+        <translation>スリープ監視なし: システムバスがありません (%1)。トーン送信中にコンピューターがスリープすることがあります。</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
+        <translation>スリープ監視なし: logind がシステムバスで応答しません。トーン送信中にコンピューターがスリープすることがあります。</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
+        <translation>スリープ監視なし: logind がスリープの待機を拒否しました (%1)。トーン送信中にコンピューターがスリープすることがあります。</translation>
+    </message>
+    <message>
+        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
+        <translation>スリープ監視なし: 電源メッセージ用のウィンドウがありません。トーン送信中にコンピューターがスリープすることがあります。</translation>
+    </message>
+    <message>
+        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
+        <translation>このシステムではスリープ監視がありません。トーン送信中にコンピューターがスリープすることがあります。</translation>
     </message>
 </context>
 </TS>

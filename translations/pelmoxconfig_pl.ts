@@ -34,84 +34,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
-
-Commands:
-  version                    ask the tracker who it is
-  read [--output FILE] [--image FILE]
-                             print its settings (or save them to FILE), and save the
-                             128-byte image
-  write FILE                 store the settings of FILE; keys FILE lacks keep the
-                             tracker&apos;s values
-  write --image FILE         store the image from FILE in the tracker
-  backups                    list the backups that write keeps, newest first: time,
-                             callsign and image file (restore one with write --image)
-  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
-                             when they differ
-  tone 1200|2200|both [--for SECONDS]
-                             send a test tone, for SECONDS (1 to %1) or until
-                             &apos;tone stop&apos;
-  tone stop                  stop the test tones
-  ports                      list the system&apos;s serial ports, one a line, with what the
-                             system knows of each
-
-Before it sends anything, write keeps what the tracker held: its image, and a settings
-file beside it, named with the time and the callsign, in
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
-For this, write --image and a write of a complete FILE read the tracker first, about
-1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
-one.
-
-DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
-environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
-failed, 2 usage or file error, 3 diff found differences, 4 a timed tone could not be
-stopped (the transmitter may still be keyed).
-
-A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
-you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.</source>
-        <translation>Odczytuje, zapisuje i sprawdza ustawienia trackera pogodowego APRS Pelmox na porcie szeregowym.
-
-Polecenia:
-  version                    zapytaj tracker, czym jest
-  read [--output FILE] [--image FILE]
-                             wypisz jego ustawienia (lub zapisz je do FILE) i zapisz
-                             128-bajtowy obraz
-  write FILE                 zapisz ustawienia z FILE; klucze, których FILE nie ma,
-                             zachowują wartości trackera
-  write --image FILE         zapisz w trackerze obraz z FILE
-  backups                    wypisz kopie zapasowe robione przez write, od najnowszej:
-                             czas, znak wywoławczy i plik obrazu (przywracanie:
-                             write --image)
-  diff FILE                  porównaj ustawienia trackera z ustawieniami z FILE; kod
-                             wyjścia 3, gdy się różnią
-  tone 1200|2200|both [--for SECONDS]
-                             nadaj ton testowy przez SECONDS (1 do %1) lub do
-                             &apos;tone stop&apos;
-  tone stop                  zatrzymaj tony testowe
-  ports                      wypisz porty szeregowe systemu, po jednym w wierszu, z tym,
-                             co system wie o każdym
-
-Zanim cokolwiek wyśle, write zachowuje to, co zawierał tracker: jego obraz, a obok plik
-ustawień nazwany czasem i znakiem wywoławczym, w
-$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; w Windows
-%LOCALAPPDATA%\pelmoxconfig\backups). Zostaje 100 najnowszych, starsze są usuwane.
-Dlatego write --image i zapis pełnego FILE najpierw odczytują tracker, co trwa około 1,6 s
-dłużej. Gdy kopii nie da się zapisać, nic nie jest wysyłane; --no-backup zapisuje bez kopii.
-
-DEVICE to COM1 do COM4 (jak w oknie) lub dowolna nazwa urządzenia; bez --port wskazuje je
-zmienna środowiskowa PELMOX_PORT. Kod wyjścia: 0 gotowe, 1 błąd portu lub trackera, 2 błąd
-użycia lub pliku, 3 diff znalazł różnice, 4 nie udało się zatrzymać tonu z limitem czasu
-(nadajnik może być nadal kluczowany).
-
-Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanych SECONDS
-(najwyżej %1) lub po Ctrl+C. Okno zatrzymuje tony, które samo włączyło, po %2 minutach.</translation>
-    </message>
-    <message>
-        <source>version, read, write, diff, tone, ports or backups.</source>
-        <translation>version, read, write, diff, tone, ports lub backups.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Pokaż tę pomoc.</translation>
     </message>
@@ -212,10 +134,6 @@ Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanyc
         <translation>%1: plik obrazu ma dokładnie 128 bajtów, a ten ma %2</translation>
     </message>
     <message>
-        <source>%1: not a configuration image the tracker can use; nothing was sent</source>
-        <translation>%1: to nie jest obraz konfiguracji, którego tracker może użyć; nic nie wysłano</translation>
-    </message>
-    <message>
         <source>%1: cannot read it: %2</source>
         <translation>%1: nie można odczytać: %2</translation>
     </message>
@@ -274,6 +192,186 @@ Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanyc
     <message>
         <source>Writing and checking</source>
         <translation>Zapis i sprawdzanie</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Pelmox APRS weather tracker on a serial port.
+
+Commands:
+  version                    ask the tracker who it is
+  read [--output FILE] [--image FILE]
+                             print its settings (or save them to FILE), and save the
+                             128-byte image
+  write FILE                 store the settings of FILE; keys FILE lacks keep the
+                             tracker&apos;s values
+  write --image FILE         store the image from FILE in the tracker
+  backups                    list the backups that write keeps, newest first: time,
+                             callsign and image file (restore one with write --image)
+  diff FILE                  compare the tracker&apos;s settings with FILE&apos;s; exit status 3
+                             when they differ or the tracker holds none
+  check [FILE]               hold the tracker&apos;s settings (or FILE&apos;s) against what the
+                             APRS network asks of a fixed weather station: the beacon
+                             header, then one line per error, warning or note
+  tone 1200|2200|both [--for SECONDS]
+                             send a test tone, for SECONDS (1 to %1) or until
+                             &apos;tone stop&apos;
+  tone stop                  stop the test tones
+  ports                      list the system&apos;s serial ports, one a line, with what the
+                             system knows of each
+
+Before it sends anything, write keeps what the tracker held: its image as it was, and a
+settings file beside it when the image holds settings, named with a number that gives
+their order (never the clock), the time and the callsign, in
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; on Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). The newest 100 are kept, older ones are removed.
+For this, write --image and a write of a complete FILE read the tracker first, about
+1.6 s more. When the backup cannot be saved nothing is sent; --no-backup writes without
+one. When the tracker already holds what write would send, nothing is sent (exit status
+0); --force sends it all the same, and lets write --image send an image that holds no
+settings. Memory that holds none (a new or erased tracker) is kept as an image only;
+read fails on it, diff says it differs, and only a complete FILE or an image is written.
+
+Before the upload write prints check&apos;s errors and warnings for what it sends, and goes
+on; --strict sends nothing when there is an error, --quiet prints only what fails.
+
+DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
+environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
+failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+
+A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
+you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
+Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
+finish before pelmoxctl pauses.</source>
+        <translation>Odczytuje, zapisuje i sprawdza ustawienia trackera pogodowego APRS Pelmox na porcie szeregowym.
+
+Polecenia:
+  version                    zapytaj tracker, czym jest
+  read [--output FILE] [--image FILE]
+                             wypisz jego ustawienia (lub zapisz je do FILE) i zapisz
+                             128-bajtowy obraz
+  write FILE                 zapisz ustawienia z FILE; klucze, których FILE nie ma,
+                             zachowują wartości trackera
+  write --image FILE         zapisz w trackerze obraz z FILE
+  backups                    wypisz kopie zapasowe robione przez write, od najnowszej:
+                             czas, znak wywoławczy i plik obrazu (przywracanie:
+                             write --image)
+  diff FILE                  porównaj ustawienia trackera z ustawieniami z FILE; kod
+                             wyjścia 3, gdy się różnią lub tracker ich nie zawiera
+  check [FILE]               porównaj ustawienia trackera (lub z FILE) z tym, czego sieć
+                             APRS wymaga od stałej stacji pogodowej: nagłówek beaconu,
+                             potem jeden wiersz na każdy błąd, ostrzeżenie lub uwagę
+  tone 1200|2200|both [--for SECONDS]
+                             nadaj ton testowy przez SECONDS (1 do %1) lub do
+                             &apos;tone stop&apos;
+  tone stop                  zatrzymaj tony testowe
+  ports                      wypisz porty szeregowe systemu, po jednym w wierszu, z tym,
+                             co system wie o każdym
+
+Zanim cokolwiek wyśle, write zachowuje to, co zawierał tracker: jego obraz bez zmian, a obok,
+gdy obraz zawiera ustawienia, plik ustawień nazwany numerem podającym ich kolejność (nigdy
+według zegara), czasem i znakiem wywoławczym, w
+$XDG_STATE_HOME/pelmoxconfig/backups (~/.local/state/pelmoxconfig/backups; w Windows
+%LOCALAPPDATA%\pelmoxconfig\backups). Zostaje 100 najnowszych, starsze są usuwane.
+Dlatego write --image i zapis pełnego FILE najpierw odczytują tracker, co trwa około 1,6 s
+dłużej. Gdy kopii nie da się zapisać, nic nie jest wysyłane; --no-backup zapisuje bez kopii.
+Gdy tracker już zawiera to, co write by wysłał, nic nie jest wysyłane (kod wyjścia 0);
+--force i tak to wysyła oraz pozwala write --image wysłać obraz bez ustawień. Pamięć bez
+ustawień (nowy lub wymazany tracker) jest zachowywana tylko jako obraz; read na niej zawodzi,
+diff zgłasza różnicę, a zapisać można tylko pełny FILE lub obraz.
+
+Przed wysłaniem write wypisuje błędy i ostrzeżenia check dla tego, co wysyła, i kontynuuje;
+--strict nie wysyła niczego, gdy jest błąd, --quiet wypisuje tylko to, co się nie powiodło.
+
+DEVICE to COM1 do COM4 (jak w oknie) lub dowolna nazwa urządzenia; bez --port wskazuje je
+zmienna środowiskowa PELMOX_PORT. Kod wyjścia: 0 gotowe, 1 błąd portu lub trackera, 2 błąd
+użycia lub pliku (check: znaleziono błędy), 3 diff znalazł różnice (check: znaleziono
+ostrzeżenia), 4 nie udało się zatrzymać tonu z limitem czasu (nadajnik może być nadal
+kluczowany).
+
+Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanych SECONDS
+(najwyżej %1) lub po Ctrl+C. Okno zatrzymuje tony, które samo włączyło, po %2 minutach.
+Ctrl+Z najpierw zatrzymuje ton (kod wyjścia 148 po fg) i pozwala dokończyć zapis i jego
+sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
+    </message>
+    <message>
+        <source>version, read, write, diff, check, tone, ports or backups.</source>
+        <translation>version, read, write, diff, check, tone, ports lub backups.</translation>
+    </message>
+    <message>
+        <source>write: send nothing when check finds an error in it.</source>
+        <translation>write: nie wysyłać niczego, gdy check znajdzie w tym błąd.</translation>
+    </message>
+    <message>
+        <source>write: print only what fails, not check&apos;s warnings or the settings stored.</source>
+        <translation>write: wypisywać tylko to, co się nie powiodło, bez ostrzeżeń check i zapisanych ustawień.</translation>
+    </message>
+    <message>
+        <source>read: add the beacon header the tracker sends, as a comment.</source>
+        <translation>read: dodać jako komentarz nagłówek beaconu, który wysyła tracker.</translation>
+    </message>
+    <message>
+        <source>write: send even what the tracker already holds, or an image that does not decode.</source>
+        <translation>write: wysłać nawet to, co tracker już zawiera, lub obraz, którego nie da się odczytać.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>uwaga</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>błąd: %1</translation>
+    </message>
+    <message>
+        <source>note: %1 does not give %2: checked at the tracker&apos;s defaults (a write of the file keeps the tracker&apos;s own)</source>
+        <translation>uwaga: %1 nie podaje %2: sprawdzono z domyślnymi wartościami trackera (write tego pliku zachowuje własne wartości trackera)</translation>
+    </message>
+    <message>
+        <source>what would be written has errors; nothing was sent (--strict)</source>
+        <translation>to, co zostałoby zapisane, zawiera błędy; nic nie wysłano (--strict)</translation>
+    </message>
+    <message>
+        <source>%1: not a configuration image the tracker can use; nothing was sent (--force sends it as it is)</source>
+        <translation>%1: to nie jest obraz konfiguracji, którego tracker może użyć; nic nie wysłano (--force wysyła go takim, jaki jest)</translation>
+    </message>
+    <message>
+        <source>the tracker&apos;s memory holds no readable settings</source>
+        <translation>pamięć trackera nie zawiera czytelnych ustawień</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are 0xFF, as in a new or erased memory)</source>
+        <translation> (wszystkie 128 bajtów to 0xFF, jak w nowej lub wymazanej pamięci)</translation>
+    </message>
+    <message>
+        <source> (all 128 bytes are zero)</source>
+        <translation> (wszystkie 128 bajtów to zera)</translation>
+    </message>
+    <message>
+        <source>stored the image as it is; the tracker&apos;s memory holds no readable settings</source>
+        <translation>zapisano obraz bez zmian; pamięć trackera nie zawiera czytelnych ustawień</translation>
+    </message>
+    <message>
+        <source>%1 gives only some settings, and the tracker&apos;s memory holds no readable settings to keep for the others; nothing was sent (write a complete file)</source>
+        <translation>%1 podaje tylko część ustawień, a pamięć trackera nie zawiera czytelnych ustawień do zachowania dla pozostałych; nic nie wysłano (zapisz pełny plik)</translation>
+    </message>
+    <message>
+        <source>the tracker already holds these settings; nothing written (--force writes anyway)</source>
+        <translation>tracker już zawiera te ustawienia; nic nie zapisano (--force zapisuje mimo to)</translation>
+    </message>
+    <message>
+        <source>stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg</source>
+        <translation>zatrzymano ton przed wstrzymaniem, jak żądał Ctrl+Z; po fg pozostaje wyłączony</translation>
+    </message>
+    <message>
+        <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
+        <translation>zakończono zapis i jego sprawdzenie przed wstrzymaniem, jak żądał Ctrl+Z</translation>
     </message>
 </context>
 <context>
@@ -481,6 +579,41 @@ Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanyc
     </message>
 </context>
 <context>
+    <name>FieldAdvice</name>
+    <message>
+        <source>Your own call sign, for a weather station with -13 (such as DL1ABC-13); NOCALL must not go on the air.</source>
+        <translation>Twój własny znak wywoławczy, dla stacji pogodowej z -13 (np. DL1ABC-13); NOCALL nie może trafić na antenę.</translation>
+    </message>
+    <message>
+        <source>Fixed weather stations: WIDE2-1, or WIDE2-2 where no digipeater is near. WIDE3-3 is refused by most digipeaters.</source>
+        <translation>Stałe stacje pogodowe: WIDE2-1 lub WIDE2-2, gdy w pobliżu nie ma digipeatera. Większość digipeaterów odrzuca WIDE3-3.</translation>
+    </message>
+    <message>
+        <source>At most 62 characters: APRS status reports hold no more.</source>
+        <translation>Najwyżej 62 znaki: raporty statusu APRS nie mieszczą więcej.</translation>
+    </message>
+    <message>
+        <source>A status every 30 minutes is usual: 3 at a transmit interval of 600 seconds.</source>
+        <translation>Zwykle status co 30 minut: 3 przy odstępie nadawania 600 sekund.</translation>
+    </message>
+    <message>
+        <source>Most radios key up within 150 to 300 ms; 300 ms is the usual VHF default.</source>
+        <translation>Większość radiostacji przechodzi na nadawanie w 150 do 300 ms; 300 ms to zwykła wartość dla VHF.</translation>
+    </message>
+    <message>
+        <source>Weather stations: 600 seconds (1200 through two digipeaters), never under 300.</source>
+        <translation>Stacje pogodowe: 600 sekund (1200 przez dwa digipeatery), nigdy poniżej 300.</translation>
+    </message>
+    <message>
+        <source>1500 ms as the tracker comes suits most channels.</source>
+        <translation>Fabryczne 1500 ms trackera pasuje do większości kanałów.</translation>
+    </message>
+    <message>
+        <source>128 as the tracker comes; change it with the test tones, and write it before testing them again.</source>
+        <translation>Fabrycznie 128; zmień go przy tonach testowych i zapisz przed ponownym ich sprawdzeniem.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileText</name>
     <message>
         <source>%1: cannot read the settings file: %2</source>
@@ -633,6 +766,18 @@ Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanyc
         <source>PelmoxConfig Version 1.00</source>
         <translation>PelmoxConfig wersja 1.00</translation>
     </message>
+    <message>
+        <source>PelmoxConfig was paused (Ctrl+Z). Before it paused, it switched off the test tones on: %1.</source>
+        <translation>PelmoxConfig został wstrzymany (Ctrl+Z). Przed wstrzymaniem wyłączył tony testowe na: %1.</translation>
+    </message>
+    <message>
+        <source>The computer went to sleep. Before it slept, PelmoxConfig switched off the test tones on: %1.</source>
+        <translation>Komputer przeszedł w uśpienie. Wcześniej PelmoxConfig wyłączył tony testowe na: %1.</translation>
+    </message>
+    <message>
+        <source>Tones stopped</source>
+        <translation>Tony zatrzymane</translation>
+    </message>
 </context>
 <context>
     <name>link_message</name>
@@ -691,6 +836,26 @@ Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanyc
     <message>
         <source>Write Failed</source>
         <translation>Błąd zapisu</translation>
+    </message>
+    <message>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
+        <translation>Brak nadzoru uśpienia: nie ma magistrali systemowej (%1); komputer może zasnąć z włączonym tonem.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
+        <translation>Brak nadzoru uśpienia: logind nie odpowiada na magistrali systemowej; komputer może zasnąć z włączonym tonem.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
+        <translation>Brak nadzoru uśpienia: logind odmówił wstrzymania uśpienia (%1); komputer może zasnąć z włączonym tonem.</translation>
+    </message>
+    <message>
+        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
+        <translation>Brak nadzoru uśpienia: brak okna dla komunikatów zasilania; komputer może zasnąć z włączonym tonem.</translation>
+    </message>
+    <message>
+        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
+        <translation>Brak nadzoru uśpienia w tym systemie; komputer może zasnąć z włączonym tonem.</translation>
     </message>
 </context>
 </TS>
