@@ -683,11 +683,15 @@ TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
 
 // pelmoxctl left running, as from an interactive shell: the stop signals as they come by
 // default whatever this test was started with, but for one it inherits as ignored (nohup).
+// A group of its own, whose parent (this test) is in another group of the same session: the
+// system throws away a stop signal sent to an orphaned group (as the tests' group may be under a
+// harness without job control), and Ctrl+Z is to be tried as a shell's job has it.
 std::unique_ptr<QProcess> startPelmoxctl(const QStringList& arguments, int ignored = 0) {
     auto process = std::make_unique<QProcess>();
     process->setChildProcessModifier([ignored] {
         for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP})
             ::signal(signal, signal == ignored ? SIG_IGN : SIG_DFL);
+        ::setpgid(0, 0);
     });
     startBuiltProgram(*process, PELMOXCTL_PATH, arguments);
     return process;

@@ -18,6 +18,13 @@
 
 namespace {
 
+// A group of its own, whose parent (this test) is in another group of the same session: the
+// system throws away a stop signal sent to an orphaned group (as the tests' group may be under a
+// harness without job control), and Ctrl+Z is to be tried as a shell's job has it.
+void ownProcessGroup() {
+    ::setpgid(0, 0);
+}
+
 using Tone = SimulatedTracker::Tone;
 using Fault = SimulatedTracker::Fault;
 constexpr std::chrono::milliseconds kShortLimit{1500};
@@ -191,6 +198,7 @@ TEST_F(ToneEndTest, EachWayFromOutsideStopsTheToneAtItsOwnSpeed) {
             program.setChildProcessModifier([] {
                 for (const int s : {SIGTERM, SIGHUP, SIGTSTP})
                     ::signal(s, SIG_DFL);
+                ownProcessGroup();
             });
             startBuiltProgram(program, QCoreApplication::applicationFilePath(),
                               QStringList{"--click"} + steps);
@@ -231,7 +239,10 @@ TEST_F(ToneEndTest, EachWayFromOutsideStopsTheToneAtItsOwnSpeed) {
 // pause with the transmitter keyed, but goes on and says that the tone may still be on.
 TEST_F(ToneEndTest, CtrlZDoesNotPauseWhileAToneMayStillBeOn) {
     QProcess program;
-    program.setChildProcessModifier([] { ::signal(SIGTSTP, SIG_DFL); });
+    program.setChildProcessModifier([] {
+        ::signal(SIGTSTP, SIG_DFL);
+        ownProcessGroup();
+    });
     startBuiltProgram(program, QCoreApplication::applicationFilePath(),
                       {"--click", QString::fromStdString("port=" + port(a)), "IDC_TONE_1200"});
     ASSERT_TRUE(eventually([&] { return a.tone() == Tone::Tone1200; }, 10'000));
