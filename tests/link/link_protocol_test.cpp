@@ -260,6 +260,23 @@ TEST_F(ProtocolTest, GuardKnowsAToneBeforeItsCodeGoesOut) {
     EXPECT_TRUE(guard.keyed());
 }
 
+// A stop the guard sends through a link of its own is among the links in use while it runs: a box
+// of that stop (where a signal may end the program) finds the port it holds, to let it go.
+TEST_F(ProtocolTest, GuardsOwnStopLinkIsInUseWhileItsBoxIsUp) {
+    ToneGuard guard;
+    ASSERT_FALSE(guard.start(link, '1').failed);
+    tracker.setFault(Fault::VanishMidExchange);
+    bool ownLinkSeen = false;
+    boxes.onBox = [&](const RecordedBox&) {
+        for (const CTrackerLink* inUse : guard.inUse())
+            ownLinkSeen |= inUse->isOpen() && inUse->deviceName() == tracker.devicePath();
+    };
+    EXPECT_TRUE(guard.stop(guard.tones().starts().front()));
+    EXPECT_FALSE(boxes.boxes.empty());
+    EXPECT_TRUE(ownLinkSeen);
+    EXPECT_TRUE(guard.inUse().empty());
+}
+
 // A command holding its port at another speed stops a tone at the tone's own speed through that
 // port, and keeps its port and speed for what it does next.
 TEST_F(ProtocolTest, HeldPortStopsAToneAtItsSpeedAndKeepsItsOwn) {
