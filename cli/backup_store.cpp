@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cli_messages.h"
 #include "file_place.h"
+#include "qt_text.h"
 
 namespace {
 
@@ -121,7 +123,7 @@ BackupStore::Saved BackupStore::save(std::span<const std::uint8_t> image,
         prune(imagePath, now);
         return {imagePath, std::nullopt};
     }
-    return {{}, QStringLiteral("no free file name")};
+    return {{}, toQString(CliText::kNoFreeBackupName)};
 }
 
 std::vector<Backup> BackupStore::list() const {

@@ -247,6 +247,8 @@ inline constexpr std::string_view kWriteFinishedBeforePause =
 // The backup a write keeps first: the folder, then why it could not be saved.
 inline constexpr std::string_view kBackupFailed = PELMOX_TR(
     "CliText", "cannot keep a backup in %1: %2; nothing was sent (--no-backup writes without one)");
+// Why, when other programs saving at once took every name the backup could move on to.
+inline constexpr std::string_view kNoFreeBackupName = PELMOX_TR("CliText", "no free file name");
 // The read a backup needs failed (its own message came first): the way past it.
 inline constexpr std::string_view kBackupReadFailed =
     PELMOX_TR("CliText",

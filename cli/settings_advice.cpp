@@ -64,6 +64,22 @@ std::string_view nameOf(Level level) {
     return {};
 }
 
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What is wrong, what to use instead and why, in the user's language: the finding's format with
+// its values, a number of hops in the plural form its number takes there.
+QString findingText(const AprsAdvice::Finding& finding) {
+    QStringList values;
+    for (const AprsAdvice::Value& value : finding.values) {
+        const std::optional<QString> hops =
+            value.hops ? translatedCount(AprsAdvice::kHops, *value.hops) : std::nullopt;
+        values << hops.value_or(latin1(value.text));
+    }
+    return translatedText(finding.format, values);
+}
+
 // The settings the image holds. Only write --force sends an image without any (a restore of
 // memory kept as it was): there is nothing in it to hold against the network's rules.
 std::optional<CTrackerConfig> settingsOf(std::span<const std::uint8_t> image) {
@@ -85,8 +101,7 @@ QStringList findingLines(const CTrackerConfig& record,
         lines << toQString(CliText::kFinding)
                      .arg(toQString(nameOf(finding.level)), toQString(key),
                           value == values.end() ? QString() : QString::fromStdString(value->value),
-                          QString::fromLatin1(finding.text.data(),
-                                              static_cast<qsizetype>(finding.text.size())));
+                          findingText(finding));
     }
     return lines;
 }

@@ -9,6 +9,11 @@
 
 #define PELMOX_TR(context, text) text
 
+// A marked text with a count in it, %n, whose translations have a form for each plural of their
+// language (Qt's numerus forms; lupdate takes it as QT_TRANSLATE_N_NOOP). The table that marks it
+// gives the English words itself, as Qt would show the source text untranslated.
+#define PELMOX_TR_N(context, text) text
+
 // A marked text that is filled in with numbers or names before it is shown, so that it can be
 // told again in a box's finished text: printf's %d and %zu, or QString::arg's %1 to %9.
 // followedByText: the text ends in more that is added after it (a list), kept as it is.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <limits>
 #include <string_view>
 
@@ -23,12 +22,14 @@ constexpr std::array<std::string_view, 2> kPlaceholderCalls{"NOCALL", "N0CALL"};
 // The APRS SSID recommendations: -13 marks a weather station.
 constexpr int kWeatherSsid = 13;
 
-constexpr std::string_view kNotACall =
+constexpr std::string_view kNotACall = PELMOX_TR(
+    "AprsAdvice",
     "not a call sign: every transmission must carry the operator's own call sign; enter yours, "
-    "for a weather station with -13 (such as DL1ABC-13)";
-constexpr std::string_view kNotWeatherSsid =
+    "for a weather station with -13 (such as DL1ABC-13)");
+constexpr std::string_view kNotWeatherSsid = PELMOX_TR(
+    "AprsAdvice",
     "-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance "
-    "what sends";
+    "what sends");
 
 // Digipeater paths, after the New-N paradigm (2004-2005) that the APRS network's digipeaters
 // follow: WIDEn-N asks for N hops, digipeaters trap or ignore requests for more than 2, the
@@ -49,28 +50,34 @@ constexpr int kMostHops = 2;
 constexpr std::size_t kMostElements = 2;
 constexpr int kFillInN = 1;
 
-constexpr std::string_view kTooManyHopsInOne =
+constexpr std::string_view kTooManyHopsInOne = PELMOX_TR(
+    "AprsAdvice",
     "%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for "
     "more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 "
-    "(a high digipeater hears it) or WIDE2-2";
-constexpr std::string_view kTooManyElements =
+    "(a high digipeater hears it) or WIDE2-2");
+constexpr std::string_view kTooManyElements = PELMOX_TR(
+    "AprsAdvice",
     "%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed "
-    "station needs one, WIDE2-1 or WIDE2-2";
-constexpr std::string_view kTooManyHops =
+    "station needs one, WIDE2-1 or WIDE2-2");
+constexpr std::string_view kTooManyHops = PELMOX_TR(
+    "AprsAdvice",
     "the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more "
-    "than 2; a fixed station uses WIDE2-1 or WIDE2-2";
-constexpr std::string_view kObsoleteAlias =
+    "than 2; a fixed station uses WIDE2-1 or WIDE2-2");
+constexpr std::string_view kObsoleteAlias = PELMOX_TR(
+    "AprsAdvice",
     "%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, "
-    "WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2";
-constexpr std::string_view kFillInFirst =
+    "WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2");
+constexpr std::string_view kFillInFirst = PELMOX_TR(
+    "AprsAdvice",
     "WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a "
-    "fixed station that a high digipeater hears needs only WIDE2-1";
+    "fixed station that a high digipeater hears needs only WIDE2-1");
 
 // The weather station the tracker reads, by its mode byte, as the tracker knows them.
 constexpr std::array kStationModes{CTrackerConfig::kModeWx200, CTrackerConfig::kModePeet};
-constexpr std::string_view kUnknownStation =
+constexpr std::string_view kUnknownStation = PELMOX_TR(
+    "AprsAdvice",
     "the tracker would not know which weather station is attached; choose WX200/WM918 (128) or "
-    "Peet (64)";
+    "Peet (64)");
 
 // The APRS protocol's net cycle: a fixed station's packets no more often than every 10
 // minutes direct or through one digipeater, 20 through two, 30 through three or more.
@@ -135,60 +142,91 @@ struct Limit {
     int (*value)(const CTrackerConfig&);
     int (*bound)(const CTrackerConfig&);
     int (*advised)(const CTrackerConfig&);
-    // %1 the value, %2 the bound, %3 the value to use instead, %4 the path's hops.
     std::string_view text;
 };
+// The limits' texts: %1 the value, %2 the bound, %3 the value to use instead, %4 the path's hops.
+constexpr std::string_view kIntervalTooShort = PELMOX_TR(
+    "AprsAdvice",
+    "a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net "
+    "cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or "
+    "more; for this path (%4) use %3 s");
+constexpr std::string_view kIntervalBelowNetCycle = PELMOX_TR(
+    "AprsAdvice",
+    "the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 "
+    "through three or more; for this path (%4) use %3 s");
+constexpr std::string_view kStatusTooOften = PELMOX_TR(
+    "AprsAdvice",
+    "the status text goes out every %1 s (transmit interval times status every): a regional "
+    "status every 30 minutes is usual, more often than every 10 minutes only fills the channel; "
+    "status every %3 gives 30 minutes at this interval");
+constexpr std::string_view kKeyupTooShort = PELMOX_TR(
+    "AprsAdvice",
+    "most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms "
+    "is the usual VHF default");
+constexpr std::string_view kKeyupTooLong = PELMOX_TR(
+    "AprsAdvice",
+    "no radio needs more than about 300 ms to key up, and every packet holds the channel that much "
+    "longer; %3 ms is the usual VHF default");
+constexpr std::string_view kStatusTooLong = PELMOX_TR(
+    "AprsAdvice",
+    "%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to "
+    "%3");
+
 constexpr std::array kLimits{
     Limit{Setting::TxInterval, Level::Warning, true,
           [](const CTrackerConfig& c) { return c.txIntervalSec; },
           [](const CTrackerConfig&) { return kShortestWeatherInterval; }, netCycleFor,
-          "a weather station on RF sends no more often than every 5 minutes (%2 s), and the "
-          "APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 "
-          "through three or more; for this path (%4) use %3 s"},
+          kIntervalTooShort},
     Limit{Setting::TxInterval, Level::Note, true,
           [](const CTrackerConfig& c) { return c.txIntervalSec; }, netCycleFor, netCycleFor,
-          "the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through "
-          "two, 30 through three or more; for this path (%4) use %3 s"},
+          kIntervalBelowNetCycle},
     Limit{Setting::StatusEvery, Level::Note, true, statusPeriod,
           [](const CTrackerConfig&) { return kShortestStatusPeriod; }, statusEveryForUsualPeriod,
-          "the status text goes out every %1 s (transmit interval times status every): a regional "
-          "status every 30 minutes is usual, more often than every 10 minutes only fills the "
-          "channel; status every %3 gives 30 minutes at this interval"},
+          kStatusTooOften},
     Limit{Setting::KeyupDelay, Level::Warning, true,
           [](const CTrackerConfig& c) { return c.keyupDelayMs; },
           [](const CTrackerConfig&) { return kShortestKeyup; },
-          [](const CTrackerConfig&) { return kUsualKeyup; },
-          "most radios need 150 to 300 ms to key up, so the start of every packet would be "
-          "lost; %3 ms is the usual VHF default"},
+          [](const CTrackerConfig&) { return kUsualKeyup; }, kKeyupTooShort},
     Limit{Setting::KeyupDelay, Level::Note, false,
           [](const CTrackerConfig& c) { return c.keyupDelayMs; },
           [](const CTrackerConfig&) { return kLongestKeyup; },
-          [](const CTrackerConfig&) { return kUsualKeyup; },
-          "no radio needs more than about 300 ms to key up, and every packet holds the "
-          "channel that much longer; %3 ms is the usual VHF default"},
+          [](const CTrackerConfig&) { return kUsualKeyup; }, kKeyupTooLong},
     Limit{Setting::StatusText, Level::Warning, false,
           [](const CTrackerConfig& c) { return static_cast<int>(c.statusText().size()); },
           [](const CTrackerConfig&) { return kLongestStatus; },
-          [](const CTrackerConfig&) { return kLongestStatus; },
-          "%1 characters: APRS status reports hold at most 62, receivers may cut the rest; "
-          "shorten it to %3"},
+          [](const CTrackerConfig&) { return kLongestStatus; }, kStatusTooLong},
 };
 
-// The pattern with %1, %2, ... replaced by the values, in order.
-std::string fill(std::string_view pattern, std::initializer_list<std::string> values) {
+// The format with %1, %2, ... replaced by the values' English texts, in order.
+std::string fill(std::string_view format, const std::vector<Value>& values) {
     std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t index = i + 1 < pattern.size() && pattern[i] == '%'
-                                      ? static_cast<std::size_t>(pattern[i + 1] - '1')
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const std::size_t index = i + 1 < format.size() && format[i] == '%'
+                                      ? static_cast<std::size_t>(format[i + 1] - '1')
                                       : values.size();
         if (index < values.size()) {
-            out += values.begin()[index];
+            out += values[index].text;
             ++i;
         } else {
-            out += pattern[i];
+            out += format[i];
         }
     }
     return out;
+}
+
+Finding finding(Level level, Setting setting, std::string_view format,
+                std::vector<Value> values = {}) {
+    std::string text = fill(format, values);
+    return {level, setting, format, std::move(values), std::move(text)};
+}
+
+Value number(std::int64_t n) {
+    return {std::to_string(n), std::nullopt};
+}
+
+// English's words; the other languages' come from kHops.
+Value hopCount(int hops) {
+    return {std::to_string(hops) + (hops == 1 ? " hop" : " hops"), hops};
 }
 
 std::string_view nameOf(const StationAddress& address) {
@@ -222,47 +260,43 @@ void checkCallsign(const CTrackerConfig& config, std::vector<Finding>& findings)
     const bool placeholder = std::find(kPlaceholderCalls.begin(), kPlaceholderCalls.end(), name) !=
                              kPlaceholderCalls.end();
     if (placeholder || !digit || !letter) {
-        findings.push_back({Level::Error, Setting::Callsign, std::string(kNotACall)});
+        findings.push_back(finding(Level::Error, Setting::Callsign, kNotACall));
     } else if (call.ssid != kWeatherSsid) {
-        findings.push_back({Level::Note, Setting::Callsign, std::string(kNotWeatherSsid)});
+        findings.push_back(finding(Level::Note, Setting::Callsign, kNotWeatherSsid));
     }
 }
 
 void checkPath(const CTrackerConfig& config, std::vector<Finding>& findings) {
     const std::vector<StationAddress> elements = splitDigiPath(config.digiPath());
-    const auto add = [&](Level level, std::string text) {
-        findings.push_back({level, Setting::DigiPath, std::move(text)});
+    const auto add = [&](Level level, std::string_view format, std::vector<Value> values = {}) {
+        findings.push_back(finding(level, Setting::DigiPath, format, std::move(values)));
     };
     bool hopsTold = false;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const AliasRule* alias = aliasOf(elements[i]);
         if (alias == nullptr)
             continue;
-        const std::string text = elements[i].text();
+        const Value element{elements[i].text(), std::nullopt};
         if (alias->alias == Alias::Obsolete) {
-            add(Level::Warning, fill(kObsoleteAlias, {text}));
+            add(Level::Warning, kObsoleteAlias, {element});
             continue;
         }
         const int n = nameOf(elements[i]).back() - '0';
         if (n > kMostHops || elements[i].ssid > kMostHops) {
-            add(Level::Warning,
-                fill(kTooManyHopsInOne, {text, std::to_string(std::max(n, elements[i].ssid))}));
+            add(Level::Warning, kTooManyHopsInOne,
+                {element, number(std::max(n, elements[i].ssid))});
             hopsTold = true;
         } else if (i == 0 && n == kFillInN && elements[i].ssid == kFillInN) {
-            add(Level::Note, std::string(kFillInFirst));
+            add(Level::Note, kFillInFirst);
         }
     }
     if (hopsTold)
         return;
     if (elements.size() > kMostElements) {
-        add(Level::Warning, fill(kTooManyElements, {std::to_string(elements.size())}));
+        add(Level::Warning, kTooManyElements, {number(static_cast<std::int64_t>(elements.size()))});
     } else if (const int hops = pathHops(config); hops > kMostHops) {
-        add(Level::Warning, fill(kTooManyHops, {std::to_string(hops)}));
+        add(Level::Warning, kTooManyHops, {number(hops)});
     }
-}
-
-std::string hopsText(int hops) {
-    return std::to_string(hops) + (hops == 1 ? " hop" : " hops");
 }
 
 void checkLimits(const CTrackerConfig& config, std::vector<Finding>& findings) {
@@ -273,17 +307,16 @@ void checkLimits(const CTrackerConfig& config, std::vector<Finding>& findings) {
         const int bound = limit.bound(config);
         if (told || value == kNotApplicable || (limit.below ? value >= bound : value <= bound))
             continue;
-        findings.push_back({limit.level, limit.setting,
-                            fill(limit.text, {std::to_string(value), std::to_string(bound),
-                                              std::to_string(limit.advised(config)),
-                                              hopsText(pathHops(config))})});
+        findings.push_back(finding(limit.level, limit.setting, limit.text,
+                                   {number(value), number(bound), number(limit.advised(config)),
+                                    hopCount(pathHops(config))}));
     }
 }
 
 void checkStation(const CTrackerConfig& config, std::vector<Finding>& findings) {
     if (std::find(kStationModes.begin(), kStationModes.end(), config.stationMode) ==
         kStationModes.end()) {
-        findings.push_back({Level::Error, Setting::Station, std::string(kUnknownStation)});
+        findings.push_back(finding(Level::Error, Setting::Station, kUnknownStation));
     }
 }
 

@@ -13,8 +13,8 @@
 namespace {
 
 // Every table of texts, by its context. A new table is added here, and lupdate does the rest.
-constexpr std::array kContexts{"WindowText",   "CliText",       "SettingsFileText",
-                               "link_message", "CodecMessages", "FieldAdvice"};
+constexpr std::array kContexts{"WindowText",    "CliText",     "SettingsFileText", "link_message",
+                               "CodecMessages", "FieldAdvice", "AprsAdvice",       "SpokenText"};
 
 // The translation of a source text in its context, if there is one.
 std::optional<QString> translationIn(const char* context, const std::string& source) {
@@ -118,6 +118,32 @@ QString translatedText(std::string_view text) {
             return *translation;
     }
     return QString::fromUtf8(source);
+}
+
+QString translatedText(std::string_view format, const QStringList& values) {
+    const QString translation = translatedText(format);
+    QString out;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : placeholder().globalMatch(translation)) {
+        const qsizetype index = m.hasCaptured(1) ? m.captured(1).toInt() - 1 : values.size();
+        out += translation.mid(from, m.capturedStart() - from);
+        out += index < values.size() ? values[index] : m.captured();
+        from = m.capturedEnd();
+    }
+    return out + translation.mid(from);
+}
+
+std::optional<QString> translatedCount(std::string_view text, int n) {
+    const std::string source(text);
+    const QString untranslated =
+        QString::fromUtf8(source).replace(QLatin1String("%n"), QString::number(n));
+    for (const char* context : kContexts) {
+        const QString translation =
+            QCoreApplication::translate(context, source.c_str(), nullptr, n);
+        if (translation != untranslated)
+            return translation;
+    }
+    return std::nullopt;
 }
 
 QString translatedBoxText(std::string_view text, std::span<const TranslatableFormat> formats) {

@@ -59,5 +59,8 @@ inline constexpr const char* kNoPowerWindow = PELMOX_TR(
     "No sleep watch: no window for the power messages; the computer may sleep with a tone on.");
 inline constexpr const char* kNoSleepWatchHere = PELMOX_TR(
     "link_message", "No sleep watch on this system; the computer may sleep with a tone on.");
+// Why sleep waits for the programs, as `systemd-inhibit --list` shows it.
+inline constexpr const char* kWhySleepWaits =
+    PELMOX_TR("link_message", "A tone to stop or an upload to finish on the tracker");
 
 }  // namespace link_message

@@ -25,7 +25,6 @@ const QString kPrepareForSleep = QStringLiteral("PrepareForSleep");
 // Inhibit's arguments: what, who, why, mode.
 const QString kWhat = QStringLiteral("sleep");
 const QString kWho = QStringLiteral("PelmoxConfig");
-const QString kWhy = QStringLiteral("A tone to stop or an upload to finish on the tracker");
 const QString kMode = QStringLiteral("delay");
 // logind answers at once; a later answer finds the inhibitor no longer wanted, or still.
 constexpr int kInhibitTimeoutMs = 5000;
@@ -66,7 +65,8 @@ void SleepWatch::take() {
     if (!platform_->unavailable.isEmpty() || platform_->inhibitor >= 0 || platform_->asking)
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, kInhibit);
-    call << kWhat << kWho << kWhy << kMode;
+    call << kWhat << kWho
+         << QCoreApplication::translate("link_message", link_message::kWhySleepWaits) << kMode;
     auto* answer =
         new QDBusPendingCallWatcher(platform_->bus.asyncCall(call, kInhibitTimeoutMs), this);
     platform_->asking = true;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the .ts files against the sources as they are: lupdate, run over copies of them, must
 find no text that is new (unfinished) or gone (vanished, obsolete); and each translation must keep
-its text's placeholders (%1, %d, %zu), and the window's access keys must stay apart. Every text of
+its text's placeholders (%1, %d, %zu; %n in each plural form of a text with a count), and the
+window's access keys must stay apart. Every text of
 the tables (*_messages.h, *_texts.h in the folders lupdate reads) is marked for translation or
 listed in english-only beside this script.
 
@@ -16,7 +17,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-PLACEHOLDER = re.compile(r"%(?:zu|d|[1-9])")
+PLACEHOLDER = re.compile(r"%(?:zu|d|n|[1-9])")
 ACCESS_KEY = re.compile(r"&(?!&)(.)")
 FORMS = ("ConfigDialog",)  # the contexts that are one window, whose access keys must differ
 UNMARKED = re.compile(r"inline constexpr (?:std::string_view|const char\*) (k\w+) =\s*\"")
@@ -35,9 +36,10 @@ def problems(ts):
             if state in ("unfinished", "vanished", "obsolete"):
                 found.append(f"{name}: {state}: {source!r}")
                 continue
-            text = translation.text or ""
-            if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
-                found.append(f"{name}: placeholders differ: {source!r} -> {text!r}")
+            forms = [form.text or "" for form in translation.iter("numerusform")]
+            for text in forms or [translation.text or ""]:
+                if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+                    found.append(f"{name}: placeholders differ: {source!r} -> {text!r}")
             key = ACCESS_KEY.search(text)
             if ACCESS_KEY.search(source) and not key:
                 found.append(f"{name}: no access key: {source!r} -> {text!r}")

@@ -25,6 +25,72 @@
     </message>
 </context>
 <context>
+    <name>AprsAdvice</name>
+    <message>
+        <source>not a call sign: every transmission must carry the operator&apos;s own call sign; enter yours, for a weather station with -13 (such as DL1ABC-13)</source>
+        <translation>kein Rufzeichen: jede Aussendung muss das eigene Rufzeichen des Funkamateurs tragen; tragen Sie Ihres ein, für eine Wetterstation mit -13 (etwa DL1ABC-13)</translation>
+    </message>
+    <message>
+        <source>-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance what sends</source>
+        <translation>-13 ist die übliche SSID einer Wetterstation (etwa DL1ABC-13) und zeigt anderen auf einen Blick, was da sendet</translation>
+    </message>
+    <message>
+        <source>%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 (a high digipeater hears it) or WIDE2-2</source>
+        <translation>%1 verlangt von den Digipeatern %2 Hops: nach dem New-N-Paradigma fangen sie Anforderungen von mehr als 2 ab oder ignorieren sie, das Paket kommt also nirgends an oder überflutet die Gegend; eine feste Station nimmt WIDE2-1 (ein hoch gelegener Digipeater hört sie) oder WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed station needs one, WIDE2-1 or WIDE2-2</source>
+        <translation>%1 Pfadelemente: Digipeater nach dem New-N-Paradigma fangen Pfade mit mehr als 2 ab; eine feste Station braucht eines, WIDE2-1 oder WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more than 2; a fixed station uses WIDE2-1 or WIDE2-2</source>
+        <translation>der Pfad verlangt insgesamt %1 Hops: Digipeater nach dem New-N-Paradigma fangen mehr als 2 ab oder ignorieren sie; eine feste Station nimmt WIDE2-1 oder WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2</source>
+        <translation>%1 ist ein veralteter Alias: seit dem New-N-Paradigma antworten Digipeater nicht mehr auf RELAY, WIDE, TRACE oder TRACEn-N; nehmen Sie WIDE2-1 oder WIDE2-2</translation>
+    </message>
+    <message>
+        <source>WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a fixed station that a high digipeater hears needs only WIDE2-1</source>
+        <translation>WIDE1-1 ruft die Fill-in-Digipeater, die für Mobilstationen mit kleinen Antennen da sind; eine feste Station, die ein hoch gelegener Digipeater hört, braucht nur WIDE2-1</translation>
+    </message>
+    <message>
+        <source>the tracker would not know which weather station is attached; choose WX200/WM918 (128) or Peet (64)</source>
+        <translation>der Tracker wüsste nicht, welche Wetterstation angeschlossen ist; wählen Sie WX200/WM918 (128) oder Peet (64)</translation>
+    </message>
+    <message>
+        <source>a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>eine Wetterstation auf HF sendet höchstens alle 5 Minuten (%2 s), und der APRS-Netzzyklus verlangt 10 Minuten direkt oder über einen Digipeater, 20 über zwei, 30 über drei oder mehr; für diesen Pfad (%4) nehmen Sie %3 s</translation>
+    </message>
+    <message>
+        <source>the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>der APRS-Netzzyklus verlangt 10 Minuten direkt oder über einen Digipeater, 20 über zwei, 30 über drei oder mehr; für diesen Pfad (%4) nehmen Sie %3 s</translation>
+    </message>
+    <message>
+        <source>the status text goes out every %1 s (transmit interval times status every): a regional status every 30 minutes is usual, more often than every 10 minutes only fills the channel; status every %3 gives 30 minutes at this interval</source>
+        <translation>der Statustext geht alle %1 s hinaus (Sendeintervall mal „Status senden alle“): üblich ist ein regionaler Status alle 30 Minuten, öfter als alle 10 Minuten füllt nur den Kanal; „Status senden alle“ %3 ergibt bei diesem Intervall 30 Minuten</translation>
+    </message>
+    <message>
+        <source>most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms is the usual VHF default</source>
+        <translation>die meisten Funkgeräte brauchen 150 bis 300 ms, bis sie auf Sendung sind, der Anfang jedes Pakets ginge also verloren; %3 ms ist der übliche VHF-Wert</translation>
+    </message>
+    <message>
+        <source>no radio needs more than about 300 ms to key up, and every packet holds the channel that much longer; %3 ms is the usual VHF default</source>
+        <translation>kein Funkgerät braucht mehr als etwa 300 ms, bis es auf Sendung ist, und jedes Paket belegt den Kanal um so viel länger; %3 ms ist der übliche VHF-Wert</translation>
+    </message>
+    <message>
+        <source>%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to %3</source>
+        <translation>%1 Zeichen: APRS-Statusmeldungen fassen höchstens 62, Empfänger schneiden den Rest womöglich ab; kürzen Sie ihn auf %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hop(s)</source>
+        <translation>
+            <numerusform>%n Hop</numerusform>
+            <numerusform>%n Hops</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>PelmoxConfig icon</source>
@@ -375,6 +441,10 @@ write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
         <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
         <translation>das Schreiben und seine Prüfung vor dem Anhalten beendet, wie Strg+Z verlangte</translation>
     </message>
+    <message>
+        <source>no free file name</source>
+        <translation>kein freier Dateiname</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
@@ -683,6 +753,56 @@ write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>Tone on: %1 at %2, the transmitter is keyed.</source>
+        <translation>Ton an: %1 an %2, der Sender ist getastet.</translation>
+    </message>
+    <message>
+        <source>Tone off at %1.</source>
+        <translation>Ton aus an %1.</translation>
+    </message>
+    <message>
+        <source>The stop did not get through: a tone may still be on at %1.</source>
+        <translation>Das Abschalten kam nicht durch: an %1 ist möglicherweise noch ein Ton an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing the configuration to %1, this takes about %n seconds.</source>
+        <translation>
+            <numerusform>Die Konfiguration wird an %1 geschrieben, das dauert etwa %n Sekunde.</numerusform>
+            <numerusform>Die Konfiguration wird an %1 geschrieben, das dauert etwa %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 und 2200 Hz</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>Aussendungen</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowText</name>
     <message>
         <source>PelmoxConfig</source>
@@ -858,6 +978,10 @@ write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
     <message>
         <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
         <translation>Keine Ruhezustandsüberwachung auf diesem System; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+    </message>
+    <message>
+        <source>A tone to stop or an upload to finish on the tracker</source>
+        <translation>Ein Ton ist abzuschalten oder ein Hochladen abzuschließen, am Tracker</translation>
     </message>
 </context>
 </TS>

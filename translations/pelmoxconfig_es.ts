@@ -25,6 +25,72 @@
     </message>
 </context>
 <context>
+    <name>AprsAdvice</name>
+    <message>
+        <source>not a call sign: every transmission must carry the operator&apos;s own call sign; enter yours, for a weather station with -13 (such as DL1ABC-13)</source>
+        <translation>no es un indicativo: toda transmisión debe llevar el indicativo propio del operador; introduzca el suyo, con -13 para una estación meteorológica (como DL1ABC-13)</translation>
+    </message>
+    <message>
+        <source>-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance what sends</source>
+        <translation>-13 es el SSID habitual de una estación meteorológica (como DL1ABC-13) e indica a los demás de un vistazo qué está transmitiendo</translation>
+    </message>
+    <message>
+        <source>%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 (a high digipeater hears it) or WIDE2-2</source>
+        <translation>%1 pide a los digipeaters %2 saltos: según el paradigma New-N, atrapan o ignoran las peticiones de más de 2, así que el paquete no llega a ninguna parte o inunda la zona; una estación fija usa WIDE2-1 (la oye un digipeater alto) o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed station needs one, WIDE2-1 or WIDE2-2</source>
+        <translation>%1 elementos en la ruta: los digipeaters del paradigma New-N atrapan las rutas de más de 2; una estación fija necesita uno, WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more than 2; a fixed station uses WIDE2-1 or WIDE2-2</source>
+        <translation>la ruta pide %1 saltos en total: los digipeaters del paradigma New-N atrapan o ignoran más de 2; una estación fija usa WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2</source>
+        <translation>%1 es un alias obsoleto: desde el paradigma New-N los digipeaters ya no responden a RELAY, WIDE, TRACE ni TRACEn-N; use WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a fixed station that a high digipeater hears needs only WIDE2-1</source>
+        <translation>WIDE1-1 llama a los digipeaters de relleno (fill-in), que están para los móviles con antenas pequeñas; a una estación fija que oye un digipeater alto le basta WIDE2-1</translation>
+    </message>
+    <message>
+        <source>the tracker would not know which weather station is attached; choose WX200/WM918 (128) or Peet (64)</source>
+        <translation>el tracker no sabría qué estación meteorológica tiene conectada; elija WX200/WM918 (128) o Peet (64)</translation>
+    </message>
+    <message>
+        <source>a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>una estación meteorológica en RF no transmite más a menudo que cada 5 minutos (%2 s), y el ciclo de red APRS pide 10 minutos en directo o a través de un digipeater, 20 a través de dos, 30 a través de tres o más; para esta ruta (%4) use %3 s</translation>
+    </message>
+    <message>
+        <source>the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>el ciclo de red APRS pide 10 minutos en directo o a través de un digipeater, 20 a través de dos, 30 a través de tres o más; para esta ruta (%4) use %3 s</translation>
+    </message>
+    <message>
+        <source>the status text goes out every %1 s (transmit interval times status every): a regional status every 30 minutes is usual, more often than every 10 minutes only fills the channel; status every %3 gives 30 minutes at this interval</source>
+        <translation>el texto de estado sale cada %1 s (intervalo de transmisión por «enviar estado cada»): lo habitual es un estado regional cada 30 minutos, más a menudo que cada 10 minutos solo llena el canal; «enviar estado cada» %3 da 30 minutos con este intervalo</translation>
+    </message>
+    <message>
+        <source>most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms is the usual VHF default</source>
+        <translation>la mayoría de las radios necesitan de 150 a 300 ms para pasar a transmisión, así que se perdería el comienzo de cada paquete; %3 ms es el valor VHF habitual</translation>
+    </message>
+    <message>
+        <source>no radio needs more than about 300 ms to key up, and every packet holds the channel that much longer; %3 ms is the usual VHF default</source>
+        <translation>ninguna radio necesita más de unos 300 ms para pasar a transmisión, y cada paquete ocupa el canal ese tiempo de más; %3 ms es el valor VHF habitual</translation>
+    </message>
+    <message>
+        <source>%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to %3</source>
+        <translation>%1 caracteres: los mensajes de estado APRS admiten como máximo 62, los receptores pueden cortar el resto; acórtelo a %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hop(s)</source>
+        <translation>
+            <numerusform>%n salto</numerusform>
+            <numerusform>%n saltos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>PelmoxConfig icon</source>
@@ -374,6 +440,10 @@ terminar una escritura y su comprobación antes de que pelmoxctl se pause.</tran
         <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
         <translation>escritura y su comprobación terminadas antes de la pausa, como pidió Ctrl+Z</translation>
     </message>
+    <message>
+        <source>no free file name</source>
+        <translation>no queda ningún nombre de archivo libre</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
@@ -682,6 +752,56 @@ terminar una escritura y su comprobación antes de que pelmoxctl se pause.</tran
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>Tone on: %1 at %2, the transmitter is keyed.</source>
+        <translation>Tono activado: %1 en %2, el transmisor está activado.</translation>
+    </message>
+    <message>
+        <source>Tone off at %1.</source>
+        <translation>Tono desactivado en %1.</translation>
+    </message>
+    <message>
+        <source>The stop did not get through: a tone may still be on at %1.</source>
+        <translation>La orden de parada no llegó: puede que siga habiendo un tono activo en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing the configuration to %1, this takes about %n seconds.</source>
+        <translation>
+            <numerusform>Escribiendo la configuración en %1, tarda alrededor de %n segundo.</numerusform>
+            <numerusform>Escribiendo la configuración en %1, tarda alrededor de %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 y 2200 Hz</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>transmisiones</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowText</name>
     <message>
         <source>PelmoxConfig</source>
@@ -857,6 +977,10 @@ terminar una escritura y su comprobación antes de que pelmoxctl se pause.</tran
     <message>
         <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
         <translation>Sin vigilancia de suspensión en este sistema; el ordenador puede suspenderse con un tono activo.</translation>
+    </message>
+    <message>
+        <source>A tone to stop or an upload to finish on the tracker</source>
+        <translation>Un tono que detener o una carga que terminar en el tracker</translation>
     </message>
 </context>
 </TS>

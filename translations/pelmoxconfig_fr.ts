@@ -25,6 +25,72 @@
     </message>
 </context>
 <context>
+    <name>AprsAdvice</name>
+    <message>
+        <source>not a call sign: every transmission must carry the operator&apos;s own call sign; enter yours, for a weather station with -13 (such as DL1ABC-13)</source>
+        <translation>pas un indicatif : chaque émission doit porter l&apos;indicatif de l&apos;opérateur ; saisissez le vôtre, avec -13 pour une station météo (comme DL1ABC-13)</translation>
+    </message>
+    <message>
+        <source>-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance what sends</source>
+        <translation>-13 est le SSID habituel d&apos;une station météo (comme DL1ABC-13) et indique aux autres d&apos;un coup d&apos;œil ce qui émet</translation>
+    </message>
+    <message>
+        <source>%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 (a high digipeater hears it) or WIDE2-2</source>
+        <translation>%1 demande %2 sauts aux digipeaters : selon le paradigme New-N, ils bloquent ou ignorent les demandes de plus de 2, si bien que le paquet ne va nulle part ou inonde la région ; une station fixe utilise WIDE2-1 (un digipeater en hauteur l&apos;entend) ou WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed station needs one, WIDE2-1 or WIDE2-2</source>
+        <translation>%1 éléments de chemin : les digipeaters du paradigme New-N bloquent les chemins de plus de 2 ; une station fixe n&apos;en a besoin que d&apos;un, WIDE2-1 ou WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more than 2; a fixed station uses WIDE2-1 or WIDE2-2</source>
+        <translation>le chemin demande %1 sauts en tout : les digipeaters du paradigme New-N bloquent ou ignorent au-delà de 2 ; une station fixe utilise WIDE2-1 ou WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2</source>
+        <translation>%1 est un alias obsolète : depuis le paradigme New-N, les digipeaters ne répondent plus à RELAY, WIDE, TRACE ni TRACEn-N ; utilisez WIDE2-1 ou WIDE2-2</translation>
+    </message>
+    <message>
+        <source>WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a fixed station that a high digipeater hears needs only WIDE2-1</source>
+        <translation>WIDE1-1 sollicite les digipeaters de complément (fill-in), qui sont là pour les mobiles aux petites antennes ; une station fixe qu&apos;un digipeater en hauteur entend n&apos;a besoin que de WIDE2-1</translation>
+    </message>
+    <message>
+        <source>the tracker would not know which weather station is attached; choose WX200/WM918 (128) or Peet (64)</source>
+        <translation>le tracker ne saurait pas quelle station météo est branchée ; choisissez WX200/WM918 (128) ou Peet (64)</translation>
+    </message>
+    <message>
+        <source>a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>une station météo en RF n&apos;émet pas plus souvent que toutes les 5 minutes (%2 s), et le cycle réseau APRS demande 10 minutes en direct ou via un digipeater, 20 via deux, 30 via trois ou plus ; pour ce chemin (%4), utilisez %3 s</translation>
+    </message>
+    <message>
+        <source>the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>le cycle réseau APRS demande 10 minutes en direct ou via un digipeater, 20 via deux, 30 via trois ou plus ; pour ce chemin (%4), utilisez %3 s</translation>
+    </message>
+    <message>
+        <source>the status text goes out every %1 s (transmit interval times status every): a regional status every 30 minutes is usual, more often than every 10 minutes only fills the channel; status every %3 gives 30 minutes at this interval</source>
+        <translation>le texte de statut part toutes les %1 s (intervalle d&apos;émission fois « envoi du statut toutes les ») : un statut régional toutes les 30 minutes est l&apos;usage, plus souvent que toutes les 10 minutes ne fait qu&apos;encombrer le canal ; « envoi du statut toutes les » %3 donne 30 minutes à cet intervalle</translation>
+    </message>
+    <message>
+        <source>most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms is the usual VHF default</source>
+        <translation>la plupart des postes ont besoin de 150 à 300 ms pour passer en émission, le début de chaque paquet serait donc perdu ; %3 ms est la valeur VHF habituelle</translation>
+    </message>
+    <message>
+        <source>no radio needs more than about 300 ms to key up, and every packet holds the channel that much longer; %3 ms is the usual VHF default</source>
+        <translation>aucun poste n&apos;a besoin de plus de 300 ms environ pour passer en émission, et chaque paquet occupe le canal d&apos;autant plus longtemps ; %3 ms est la valeur VHF habituelle</translation>
+    </message>
+    <message>
+        <source>%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to %3</source>
+        <translation>%1 caractères : les messages de statut APRS en contiennent 62 au plus, les récepteurs peuvent couper le reste ; raccourcissez-le à %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hop(s)</source>
+        <translation>
+            <numerusform>%n saut</numerusform>
+            <numerusform>%n sauts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>PelmoxConfig icon</source>
@@ -374,6 +440,10 @@ fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se me
         <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
         <translation>écriture et sa vérification terminées avant la pause, comme Ctrl+Z le demandait</translation>
     </message>
+    <message>
+        <source>no free file name</source>
+        <translation>aucun nom de fichier libre</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
@@ -682,6 +752,56 @@ fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se me
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>Tone on: %1 at %2, the transmitter is keyed.</source>
+        <translation>Tonalité activée : %1 sur %2, l&apos;émetteur est en émission.</translation>
+    </message>
+    <message>
+        <source>Tone off at %1.</source>
+        <translation>Tonalité arrêtée sur %1.</translation>
+    </message>
+    <message>
+        <source>The stop did not get through: a tone may still be on at %1.</source>
+        <translation>L&apos;arrêt n&apos;est pas passé : une tonalité est peut-être encore active sur %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing the configuration to %1, this takes about %n seconds.</source>
+        <translation>
+            <numerusform>Écriture de la configuration sur %1, cela prend environ %n seconde.</numerusform>
+            <numerusform>Écriture de la configuration sur %1, cela prend environ %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 et 2200 Hz</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>émissions</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowText</name>
     <message>
         <source>PelmoxConfig</source>
@@ -857,6 +977,10 @@ fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se me
     <message>
         <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
         <translation>Pas de surveillance de la veille sur ce système ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+    </message>
+    <message>
+        <source>A tone to stop or an upload to finish on the tracker</source>
+        <translation>Une tonalité à arrêter ou un envoi à terminer sur le tracker</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,72 @@
     </message>
 </context>
 <context>
+    <name>AprsAdvice</name>
+    <message>
+        <source>not a call sign: every transmission must carry the operator&apos;s own call sign; enter yours, for a weather station with -13 (such as DL1ABC-13)</source>
+        <translation>non è un nominativo: ogni trasmissione deve portare il nominativo dell&apos;operatore; inserire il proprio, con -13 per una stazione meteo (come DL1ABC-13)</translation>
+    </message>
+    <message>
+        <source>-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance what sends</source>
+        <translation>-13 è l&apos;SSID abituale di una stazione meteo (come DL1ABC-13) e dice agli altri a colpo d&apos;occhio che cosa trasmette</translation>
+    </message>
+    <message>
+        <source>%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 (a high digipeater hears it) or WIDE2-2</source>
+        <translation>%1 chiede ai digipeater %2 salti: secondo il paradigma New-N bloccano o ignorano le richieste di più di 2, quindi il pacchetto non arriva da nessuna parte o inonda la zona; una stazione fissa usa WIDE2-1 (un digipeater in alto la sente) o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed station needs one, WIDE2-1 or WIDE2-2</source>
+        <translation>%1 elementi nel percorso: i digipeater del paradigma New-N bloccano i percorsi di più di 2; a una stazione fissa ne basta uno, WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more than 2; a fixed station uses WIDE2-1 or WIDE2-2</source>
+        <translation>il percorso chiede %1 salti in tutto: i digipeater del paradigma New-N bloccano o ignorano più di 2; una stazione fissa usa WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2</source>
+        <translation>%1 è un alias obsoleto: dal paradigma New-N i digipeater non rispondono più a RELAY, WIDE, TRACE o TRACEn-N; usare WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a fixed station that a high digipeater hears needs only WIDE2-1</source>
+        <translation>WIDE1-1 chiama i digipeater fill-in, che servono ai mobili con antenne piccole; a una stazione fissa sentita da un digipeater in alto basta WIDE2-1</translation>
+    </message>
+    <message>
+        <source>the tracker would not know which weather station is attached; choose WX200/WM918 (128) or Peet (64)</source>
+        <translation>il tracker non saprebbe quale stazione meteo è collegata; scegliere WX200/WM918 (128) o Peet (64)</translation>
+    </message>
+    <message>
+        <source>a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>una stazione meteo in RF non trasmette più spesso di ogni 5 minuti (%2 s), e il ciclo di rete APRS chiede 10 minuti in diretta o attraverso un digipeater, 20 attraverso due, 30 attraverso tre o più; per questo percorso (%4) usare %3 s</translation>
+    </message>
+    <message>
+        <source>the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>il ciclo di rete APRS chiede 10 minuti in diretta o attraverso un digipeater, 20 attraverso due, 30 attraverso tre o più; per questo percorso (%4) usare %3 s</translation>
+    </message>
+    <message>
+        <source>the status text goes out every %1 s (transmit interval times status every): a regional status every 30 minutes is usual, more often than every 10 minutes only fills the channel; status every %3 gives 30 minutes at this interval</source>
+        <translation>il testo di stato esce ogni %1 s (intervallo di trasmissione per «invia stato ogni»): di solito uno stato regionale ogni 30 minuti, più spesso di ogni 10 minuti riempie solo il canale; «invia stato ogni» %3 dà 30 minuti con questo intervallo</translation>
+    </message>
+    <message>
+        <source>most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms is the usual VHF default</source>
+        <translation>la maggior parte delle radio ha bisogno di 150-300 ms per andare in trasmissione, quindi l&apos;inizio di ogni pacchetto andrebbe perso; %3 ms è il valore VHF abituale</translation>
+    </message>
+    <message>
+        <source>no radio needs more than about 300 ms to key up, and every packet holds the channel that much longer; %3 ms is the usual VHF default</source>
+        <translation>nessuna radio ha bisogno di più di circa 300 ms per andare in trasmissione, e ogni pacchetto occupa il canale altrettanto più a lungo; %3 ms è il valore VHF abituale</translation>
+    </message>
+    <message>
+        <source>%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to %3</source>
+        <translation>%1 caratteri: i messaggi di stato APRS ne contengono al massimo 62, i ricevitori possono tagliare il resto; accorciarlo a %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hop(s)</source>
+        <translation>
+            <numerusform>%n salto</numerusform>
+            <numerusform>%n salti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>PelmoxConfig icon</source>
@@ -373,6 +439,10 @@ una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
         <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
         <translation>scrittura e relativa verifica completate prima della pausa, come chiesto da Ctrl+Z</translation>
     </message>
+    <message>
+        <source>no free file name</source>
+        <translation>nessun nome di file libero</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
@@ -681,6 +751,56 @@ una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>Tone on: %1 at %2, the transmitter is keyed.</source>
+        <translation>Tono attivo: %1 su %2, il trasmettitore è in trasmissione.</translation>
+    </message>
+    <message>
+        <source>Tone off at %1.</source>
+        <translation>Tono spento su %1.</translation>
+    </message>
+    <message>
+        <source>The stop did not get through: a tone may still be on at %1.</source>
+        <translation>Il comando di arresto non è arrivato: potrebbe esserci ancora un tono attivo su %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing the configuration to %1, this takes about %n seconds.</source>
+        <translation>
+            <numerusform>Scrittura della configurazione su %1, ci vuole circa %n secondo.</numerusform>
+            <numerusform>Scrittura della configurazione su %1, ci vogliono circa %n secondi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 e 2200 Hz</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>trasmissioni</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondi</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowText</name>
     <message>
         <source>PelmoxConfig</source>
@@ -856,6 +976,10 @@ una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
     <message>
         <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
         <translation>Nessun controllo della sospensione su questo sistema; il computer può sospendersi con un tono attivo.</translation>
+    </message>
+    <message>
+        <source>A tone to stop or an upload to finish on the tracker</source>
+        <translation>Un tono da fermare o un caricamento da completare sul tracker</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,71 @@
     </message>
 </context>
 <context>
+    <name>AprsAdvice</name>
+    <message>
+        <source>not a call sign: every transmission must carry the operator&apos;s own call sign; enter yours, for a weather station with -13 (such as DL1ABC-13)</source>
+        <translation>コールサインではありません: すべての送信には運用者自身のコールサインが必要です。自局のコールサインを入力してください。気象局なら -13 を付けます (例: DL1ABC-13)</translation>
+    </message>
+    <message>
+        <source>-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance what sends</source>
+        <translation>-13 は気象局の標準的な SSID で (例: DL1ABC-13)、何が送信しているかが他局にひと目でわかります</translation>
+    </message>
+    <message>
+        <source>%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 (a high digipeater hears it) or WIDE2-2</source>
+        <translation>%1 はデジピーターに %2 ホップを要求しています: New-N パラダイムでは 2 を超える要求はトラップされるか無視されるため、パケットはどこにも届かないか、地域にあふれます。固定局は WIDE2-1 (高所のデジピーターが受信します) か WIDE2-2 を使います</translation>
+    </message>
+    <message>
+        <source>%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed station needs one, WIDE2-1 or WIDE2-2</source>
+        <translation>パスの要素が %1 個あります: New-N パラダイムのデジピーターは 2 を超えるパスをトラップします。固定局に必要なのは WIDE2-1 か WIDE2-2 の 1 つです</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more than 2; a fixed station uses WIDE2-1 or WIDE2-2</source>
+        <translation>パス全体で %1 ホップを要求しています: New-N パラダイムのデジピーターは 2 を超えるとトラップするか無視します。固定局は WIDE2-1 か WIDE2-2 を使います</translation>
+    </message>
+    <message>
+        <source>%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2</source>
+        <translation>%1 は廃止されたエイリアスです: New-N パラダイム以降、デジピーターは RELAY、WIDE、TRACE、TRACEn-N に応答しません。WIDE2-1 か WIDE2-2 を使ってください</translation>
+    </message>
+    <message>
+        <source>WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a fixed station that a high digipeater hears needs only WIDE2-1</source>
+        <translation>WIDE1-1 は、小さなアンテナのモービル局のためにあるフィルイン・デジピーターを呼び出します。高所のデジピーターに届く固定局には WIDE2-1 だけで十分です</translation>
+    </message>
+    <message>
+        <source>the tracker would not know which weather station is attached; choose WX200/WM918 (128) or Peet (64)</source>
+        <translation>トラッカーはどの気象ステーションが接続されているかわかりません。WX200/WM918 (128) か Peet (64) を選んでください</translation>
+    </message>
+    <message>
+        <source>a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>RF 上の気象局は 5 分 (%2 s) より短い間隔では送信しません。APRS のネットサイクルは直接またはデジピーター 1 段経由で 10 分、2 段で 20 分、3 段以上で 30 分です。このパス (%4) なら %3 s にしてください</translation>
+    </message>
+    <message>
+        <source>the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>APRS のネットサイクルは直接またはデジピーター 1 段経由で 10 分、2 段で 20 分、3 段以上で 30 分です。このパス (%4) なら %3 s にしてください</translation>
+    </message>
+    <message>
+        <source>the status text goes out every %1 s (transmit interval times status every): a regional status every 30 minutes is usual, more often than every 10 minutes only fills the channel; status every %3 gives 30 minutes at this interval</source>
+        <translation>ステータステキストは %1 s ごとに送信されます (送信間隔 × ステータス送信間隔)。地域のステータスは 30 分ごとが普通で、10 分より頻繁だとチャンネルをふさぐだけです。この送信間隔ならステータス送信間隔を %3 にすると 30 分になります</translation>
+    </message>
+    <message>
+        <source>most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms is the usual VHF default</source>
+        <translation>ほとんどの無線機は送信状態になるまで 150～300 ms かかるため、各パケットの先頭が失われます。%3 ms が VHF の標準的な値です</translation>
+    </message>
+    <message>
+        <source>no radio needs more than about 300 ms to key up, and every packet holds the channel that much longer; %3 ms is the usual VHF default</source>
+        <translation>送信状態になるまで約 300 ms より長くかかる無線機はなく、その分だけ各パケットがチャンネルを長く占有します。%3 ms が VHF の標準的な値です</translation>
+    </message>
+    <message>
+        <source>%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to %3</source>
+        <translation>%1 文字あります: APRS のステータスは最大 62 文字で、残りは受信側で切られることがあります。%3 文字以内に縮めてください</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hop(s)</source>
+        <translation>
+            <numerusform>%n ホップ</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>PelmoxConfig icon</source>
@@ -372,6 +437,10 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
         <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
         <translation>Ctrl+Z の指示どおり、一時停止の前に書き込みとその確認を終えました</translation>
     </message>
+    <message>
+        <source>no free file name</source>
+        <translation>空いているファイル名がありません</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
@@ -680,6 +749,55 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>Tone on: %1 at %2, the transmitter is keyed.</source>
+        <translation>トーン送信開始: %2 で %1。送信機がキーイングされています。</translation>
+    </message>
+    <message>
+        <source>Tone off at %1.</source>
+        <translation>%1 のトーンを停止しました。</translation>
+    </message>
+    <message>
+        <source>The stop did not get through: a tone may still be on at %1.</source>
+        <translation>停止が届きませんでした: %1 でまだトーンが出ている可能性があります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing the configuration to %1, this takes about %n seconds.</source>
+        <translation>
+            <numerusform>%1 に設定を書き込んでいます。約 %n 秒かかります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 Hz と 2200 Hz</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>回の送信ごと</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
     <name>WindowText</name>
     <message>
         <source>PelmoxConfig</source>
@@ -855,6 +973,10 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     <message>
         <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
         <translation>このシステムではスリープ監視がありません。トーン送信中にコンピューターがスリープすることがあります。</translation>
+    </message>
+    <message>
+        <source>A tone to stop or an upload to finish on the tracker</source>
+        <translation>トラッカーのトーンの停止か書き込みの完了を待っています</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,73 @@
     </message>
 </context>
 <context>
+    <name>AprsAdvice</name>
+    <message>
+        <source>not a call sign: every transmission must carry the operator&apos;s own call sign; enter yours, for a weather station with -13 (such as DL1ABC-13)</source>
+        <translation>to nie jest znak wywoławczy: każda emisja musi zawierać własny znak operatora; wpisz swój, dla stacji pogodowej z -13 (np. DL1ABC-13)</translation>
+    </message>
+    <message>
+        <source>-13 is the usual SSID of a weather station (such as DL1ABC-13) and tells others at a glance what sends</source>
+        <translation>-13 to zwykły SSID stacji pogodowej (np. DL1ABC-13); pozwala innym od razu rozpoznać, co nadaje</translation>
+    </message>
+    <message>
+        <source>%1 asks digipeaters for %2 hops: under the New-N paradigm they trap or ignore requests for more than 2, so the packet goes nowhere or floods the area; a fixed station uses WIDE2-1 (a high digipeater hears it) or WIDE2-2</source>
+        <translation>%1 żąda od digipeaterów zbyt wielu skoków (%2): według paradygmatu New-N przechwytują one lub ignorują żądania ponad 2, więc pakiet nigdzie nie dociera albo zalewa okolicę; stacja stała używa WIDE2-1 (słyszy ją wysoko położony digipeater) lub WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 path elements: digipeaters under the New-N paradigm trap paths of more than 2; a fixed station needs one, WIDE2-1 or WIDE2-2</source>
+        <translation>zbyt wiele elementów ścieżki (%1): digipeatery według paradygmatu New-N przechwytują ścieżki dłuższe niż 2; stacji stałej wystarczy jeden, WIDE2-1 lub WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all: digipeaters under the New-N paradigm trap or ignore more than 2; a fixed station uses WIDE2-1 or WIDE2-2</source>
+        <translation>ścieżka żąda łącznie zbyt wielu skoków (%1): digipeatery według paradygmatu New-N przechwytują lub ignorują więcej niż 2; stacja stała używa WIDE2-1 lub WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 is an obsolete alias: since the New-N paradigm digipeaters no longer answer to RELAY, WIDE, TRACE or TRACEn-N; use WIDE2-1 or WIDE2-2</source>
+        <translation>%1 to przestarzały alias: od czasu paradygmatu New-N digipeatery nie odpowiadają już na RELAY, WIDE, TRACE ani TRACEn-N; użyj WIDE2-1 lub WIDE2-2</translation>
+    </message>
+    <message>
+        <source>WIDE1-1 calls on fill-in digipeaters, which are there for mobiles with small antennas; a fixed station that a high digipeater hears needs only WIDE2-1</source>
+        <translation>WIDE1-1 wywołuje digipeatery fill-in, które służą stacjom mobilnym z małymi antenami; stacji stałej, którą słyszy wysoko położony digipeater, wystarczy WIDE2-1</translation>
+    </message>
+    <message>
+        <source>the tracker would not know which weather station is attached; choose WX200/WM918 (128) or Peet (64)</source>
+        <translation>tracker nie wiedziałby, jaka stacja pogodowa jest podłączona; wybierz WX200/WM918 (128) lub Peet (64)</translation>
+    </message>
+    <message>
+        <source>a weather station on RF sends no more often than every 5 minutes (%2 s), and the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>stacja pogodowa na RF nadaje nie częściej niż co 5 minut (%2 s), a cykl sieci APRS to 10 minut bezpośrednio lub przez jeden digipeater, 20 przez dwa, 30 przez trzy lub więcej; dla tej ścieżki (%4) użyj %3 s</translation>
+    </message>
+    <message>
+        <source>the APRS net cycle asks 10 minutes direct or through one digipeater, 20 through two, 30 through three or more; for this path (%4) use %3 s</source>
+        <translation>cykl sieci APRS to 10 minut bezpośrednio lub przez jeden digipeater, 20 przez dwa, 30 przez trzy lub więcej; dla tej ścieżki (%4) użyj %3 s</translation>
+    </message>
+    <message>
+        <source>the status text goes out every %1 s (transmit interval times status every): a regional status every 30 minutes is usual, more often than every 10 minutes only fills the channel; status every %3 gives 30 minutes at this interval</source>
+        <translation>tekst statusu wychodzi co %1 s (odstęp nadawania razy „wysyłaj status co”): zwykle status regionalny co 30 minut, częściej niż co 10 minut tylko zajmuje kanał; „wysyłaj status co” %3 daje przy tym odstępie 30 minut</translation>
+    </message>
+    <message>
+        <source>most radios need 150 to 300 ms to key up, so the start of every packet would be lost; %3 ms is the usual VHF default</source>
+        <translation>większość radiostacji potrzebuje 150 do 300 ms na przejście na nadawanie, więc początek każdego pakietu by przepadł; %3 ms to zwykła wartość dla VHF</translation>
+    </message>
+    <message>
+        <source>no radio needs more than about 300 ms to key up, and every packet holds the channel that much longer; %3 ms is the usual VHF default</source>
+        <translation>żadna radiostacja nie potrzebuje więcej niż około 300 ms na przejście na nadawanie, a każdy pakiet zajmuje kanał o tyle dłużej; %3 ms to zwykła wartość dla VHF</translation>
+    </message>
+    <message>
+        <source>%1 characters: APRS status reports hold at most 62, receivers may cut the rest; shorten it to %3</source>
+        <translation>za długi tekst (znaków: %1): raporty statusu APRS mieszczą najwyżej 62, odbiorniki mogą uciąć resztę; skróć go do %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hop(s)</source>
+        <translation>
+            <numerusform>%n skok</numerusform>
+            <numerusform>%n skoki</numerusform>
+            <numerusform>%n skoków</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>PelmoxConfig icon</source>
@@ -373,6 +440,10 @@ sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
         <source>finished the write and its check before pausing, as Ctrl+Z asked</source>
         <translation>zakończono zapis i jego sprawdzenie przed wstrzymaniem, jak żądał Ctrl+Z</translation>
     </message>
+    <message>
+        <source>no free file name</source>
+        <translation>brak wolnej nazwy pliku</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
@@ -681,6 +752,57 @@ sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>Tone on: %1 at %2, the transmitter is keyed.</source>
+        <translation>Ton włączony: %1 na %2, nadajnik jest kluczowany.</translation>
+    </message>
+    <message>
+        <source>Tone off at %1.</source>
+        <translation>Ton wyłączony na %1.</translation>
+    </message>
+    <message>
+        <source>The stop did not get through: a tone may still be on at %1.</source>
+        <translation>Polecenie zatrzymania nie dotarło: na %1 może nadal być włączony ton.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing the configuration to %1, this takes about %n seconds.</source>
+        <translation>
+            <numerusform>Zapisywanie konfiguracji na %1, potrwa to około %n sekundy.</numerusform>
+            <numerusform>Zapisywanie konfiguracji na %1, potrwa to około %n sekund.</numerusform>
+            <numerusform>Zapisywanie konfiguracji na %1, potrwa to około %n sekund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 i 2200 Hz</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>transmisji</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisekundy</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>sekundy</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowText</name>
     <message>
         <source>PelmoxConfig</source>
@@ -856,6 +978,10 @@ sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
     <message>
         <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
         <translation>Brak nadzoru uśpienia w tym systemie; komputer może zasnąć z włączonym tonem.</translation>
+    </message>
+    <message>
+        <source>A tone to stop or an upload to finish on the tracker</source>
+        <translation>Ton do wyłączenia lub zapis do dokończenia w trackerze</translation>
     </message>
 </context>
 </TS>

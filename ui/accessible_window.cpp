@@ -8,6 +8,8 @@
 
 #include "control_ids.h"
 #include "link_pause.h"
+#include "spoken_texts.h"
+#include "translated_text.h"
 
 namespace {
 
@@ -19,15 +21,15 @@ struct FieldUnit {
     std::string_view unit;
 };
 constexpr std::array kFieldUnits{
-    FieldUnit{IDC_STATUS_EVERY, "transmissions"},
-    FieldUnit{IDC_TXD, "milliseconds"},
-    FieldUnit{IDC_TX_INTERVAL, "seconds"},
-    FieldUnit{IDC_QUIET_TIME, "milliseconds"},
+    FieldUnit{IDC_STATUS_EVERY, SpokenText::kTransmissions},
+    FieldUnit{IDC_TXD, SpokenText::kMilliseconds},
+    FieldUnit{IDC_TX_INTERVAL, SpokenText::kSeconds},
+    FieldUnit{IDC_QUIET_TIME, SpokenText::kMilliseconds},
 };
 
 QString accessibleDescription(std::string_view unit, const QString& advice) {
-    const QString text = QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size()));
-    return advice.isEmpty() ? text : text + QLatin1String(". ") + advice;
+    const QString text = translatedText(unit);
+    return advice.isEmpty() ? text : translatedText(SpokenText::kUnitAndAdvice, {text, advice});
 }
 
 // The accessibility bus reaches the window as calls that Qt D-Bus posts to it from a thread of

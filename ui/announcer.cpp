@@ -11,7 +11,9 @@
 #include "command_bytes.h"
 #include "exchange_time.h"
 #include "port_choice.h"
+#include "spoken_texts.h"
 #include "tones_on.h"
+#include "translated_text.h"
 
 namespace {
 
@@ -20,23 +22,10 @@ struct ToneName {
     std::string_view name;
 };
 constexpr std::array kToneNames{
-    ToneName{command_bytes::kTone1200, "1200 Hz"},
-    ToneName{command_bytes::kTone2200, "2200 Hz"},
-    ToneName{command_bytes::kToneBoth, "1200 and 2200 Hz"},
+    ToneName{command_bytes::kTone1200, SpokenText::kTone1200},
+    ToneName{command_bytes::kTone2200, SpokenText::kTone2200},
+    ToneName{command_bytes::kToneBoth, SpokenText::kToneBoth},
 };
-
-namespace AnnouncementText {
-constexpr std::string_view kToneOn = "Tone on: %1 at %2, the transmitter is keyed.";
-constexpr std::string_view kToneOff = "Tone off at %1.";
-constexpr std::string_view kToneMayBeOn =
-    "The stop did not get through: a tone may still be on at %1.";
-constexpr std::string_view kWriteBegins =
-    "Writing the configuration to %1, this takes about %2 seconds.";
-}  // namespace AnnouncementText
-
-QString format(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString portName(const std::string& port) {
     return QString::fromStdString(port);
@@ -109,13 +98,13 @@ QString toneOnText(char code, const std::string& port) {
     QString name;
     for (const ToneName& tone : kToneNames) {
         if (tone.code == code)
-            name = format(tone.name);
+            name = translatedText(tone.name);
     }
-    return format(AnnouncementText::kToneOn).arg(name, portName(port));
+    return translatedText(SpokenText::kToneOn).arg(name, portName(port));
 }
 
 QString toneOffText(const std::string& port) {
-    return format(AnnouncementText::kToneOff).arg(portName(port));
+    return translatedText(SpokenText::kToneOff).arg(portName(port));
 }
 
 QString tonesMayBeOnText(const TonesOn& tones) {
@@ -124,12 +113,15 @@ QString tonesMayBeOnText(const TonesOn& tones) {
         if (const std::optional<TonesOn::Tone> tone = tones.started(start))
             ports << QString::fromStdString(portText(tone->target.port));
     }
-    return format(AnnouncementText::kToneMayBeOn).arg(ports.join(QStringLiteral(", ")));
+    return translatedText(SpokenText::kToneMayBeOn).arg(ports.join(QStringLiteral(", ")));
 }
 
 QString writeBeginsText(const std::string& port) {
-    return format(AnnouncementText::kWriteBegins)
-        .arg(portName(port), QString::number(writeSeconds().count()));
+    const int seconds = static_cast<int>(writeSeconds().count());
+    const QString text = translatedCount(SpokenText::kWriteBegins, seconds)
+                             .value_or(translatedText(SpokenText::kWriteBegins)
+                                           .replace(QLatin1String("%n"), QString::number(seconds)));
+    return text.arg(portName(port));
 }
 
 std::chrono::seconds writeSeconds() {

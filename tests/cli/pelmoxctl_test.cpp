@@ -665,6 +665,41 @@ TEST(LanguageTest, FollowsTheLocaleAndPelmoxLangCKeepsEnglish) {
     }
 }
 
+// check's advice in the locale's language, its values in their places and a number of hops in
+// the plural form the number takes there.
+TEST(LanguageTest, CheckAdvisesInGermanWithTheHopsPlural) {
+    const QTemporaryDir dir;
+    const struct {
+        QByteArray settings;
+        QString advice;
+    } cases[] = {
+        {"digi_path = \"WIDE2-1\"\ntransmit_interval_s = 300\n",
+         "Hinweis: transmit_interval_s = 300: der APRS-Netzzyklus verlangt 10 Minuten direkt oder "
+         "über einen Digipeater, 20 über zwei, 30 über drei oder mehr; für diesen Pfad (1 Hop) "
+         "nehmen Sie 600 s"},
+        {"digi_path = \"WIDE2-2,WIDE2-1\"\ntransmit_interval_s = 299\n",
+         "Warnung: transmit_interval_s = 299: eine Wetterstation auf HF sendet höchstens alle 5 "
+         "Minuten (300 s), und der APRS-Netzzyklus verlangt 10 Minuten direkt oder über einen "
+         "Digipeater, 20 über zwei, 30 über drei oder mehr; für diesen Pfad (3 Hops) nehmen Sie "
+         "1800 s"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE", "PELMOX_LANG"})
+        environment.remove(name);
+    environment.insert("LANG", "de_DE.UTF-8");
+    for (const auto& c : cases) {
+        QFile file(dir.filePath("station.toml"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.settings) > 0);
+        file.close();
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        startBuiltProgram(process, PELMOXCTL_PATH, {"check", file.fileName()});
+        process.waitForFinished(60'000);
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        EXPECT_TRUE(out.split('\n').contains(c.advice)) << out.toStdString();
+    }
+}
+
 TEST_F(PelmoxctlTest, PortAndTrackerFailuresExitWithOne) {
     tracker.setFault(SimulatedTracker::Fault::Silent);
     const Outcome silent = run({"read", "--output", file("keep.toml", "callsign = \"OLD\"\n")});

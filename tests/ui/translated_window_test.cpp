@@ -1,15 +1,17 @@
 // The window in another language: German from a German locale, Qt's own texts included, and the
 // pseudo-language (every text 40% longer, between markers) in which no text of ours may show
 // untranslated, and none may be cut short, at 1.75 times the desktop's font.
-#include <QFile>
-#include <QLibraryInfo>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "about_dialog.h"
+#include "announcer.h"
+#include "command_bytes.h"
 #include "message_box_presenter.h"
 #include "translated_text.h"
 #include "user_language.h"
@@ -107,6 +109,18 @@ TEST_F(GermanWindow, BoxTextsMadeFromAFormatAreTranslatedWithTheirValues) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(translatedBoxText(c.shown, WindowText::kBoxFormats), c.german) << c.shown;
+}
+
+// What only a screen reader is told: an announcement, one with a number of seconds in its plural
+// form, and a field's unit before its advice.
+TEST_F(GermanWindow, TellsScreenReadersInGerman) {
+    EXPECT_EQ(toneOnText(command_bytes::kToneBoth, "COM1").toStdString(),
+              "Ton an: 1200 und 2200 Hz an COM1, der Sender ist getastet.");
+    EXPECT_EQ(writeBeginsText("COM1").toStdString(),
+              "Die Konfiguration wird an COM1 geschrieben, das dauert etwa " +
+                  std::to_string(writeSeconds().count()) + " Sekunden.");
+    EXPECT_EQ(field(IDC_TXD)->accessibleDescription().toStdString(),
+              "Millisekunden. " + field(IDC_TXD)->toolTip().toStdString());
 }
 
 constexpr double kLargeFont = 1.75;
