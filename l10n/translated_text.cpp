@@ -121,16 +121,11 @@ QString translatedText(std::string_view text) {
 }
 
 QString translatedText(std::string_view format, const QStringList& values) {
-    const QString translation = translatedText(format);
-    QString out;
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& m : placeholder().globalMatch(translation)) {
-        const qsizetype index = m.hasCaptured(1) ? m.captured(1).toInt() - 1 : values.size();
-        out += translation.mid(from, m.capturedStart() - from);
-        out += index < values.size() ? values[index] : m.captured();
-        from = m.capturedEnd();
-    }
-    return out + translation.mid(from);
+    Values numbered;
+    for (qsizetype i = 0;
+         i < values.size() && i + 1 < static_cast<qsizetype>(numbered.numbered.size()); ++i)
+        numbered.numbered[static_cast<std::size_t>(i + 1)] = values[i];
+    return filledIn(translatedText(format), numbered);
 }
 
 std::optional<QString> translatedCount(std::string_view text, int n) {
