@@ -487,9 +487,9 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
         for (const unsigned start : guard.tones().starts())
             sleepStopFailed = guard.stop(start) || sleepStopFailed;
     });
-    const CountdownEnd waited =
-        sent.failed ? CountdownEnd::Stopped
-                    : countDown(time, toQString(CliText::kToneCountdown), stop, awake.watch());
+    CountdownEnd waited = CountdownEnd::TimeUp;
+    if (!sent.failed)
+        waited = countDown(time, toQString(CliText::kToneCountdown), stop, awake.watch());
     bool mayBeOn = sleepStopFailed;
     if (!sleepStopFailed) {
         for (const unsigned start : guard.tones().starts())
