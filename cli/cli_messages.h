@@ -59,12 +59,15 @@ inline constexpr std::string_view kDescription = PELMOX_TR(
     "DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the\n"
     "environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker\n"
     "failed, 2 usage or file error (check: errors found), 3 diff found differences (check:\n"
-    "warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).\n"
+    "warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),\n"
+    "5 a timed tone was stopped before its time because the computer went to sleep.\n"
     "\n"
     "A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS\n"
     "you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.\n"
     "Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check\n"
-    "finish before pelmoxctl pauses.");
+    "finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first\n"
+    "and stays off after waking (exit status 5), and a write and its check finish first where\n"
+    "logind makes sleep wait (Linux); --verbose says when sleep cannot wait.");
 inline constexpr std::string_view kCommandArgument = "command";
 inline constexpr std::string_view kCommandArgumentHelp =
     PELMOX_TR("CliText", "version, read, write, diff, check, tone, ports or backups.");
@@ -91,6 +94,8 @@ inline constexpr std::string_view kForceHelp =
               "write: send even what the tracker already holds, or an image that does not decode.");
 inline constexpr std::string_view kForHelp =
     PELMOX_TR("CliText", "tone: keep the tone on SECONDS, then stop it.");
+inline constexpr std::string_view kVerboseHelp =
+    PELMOX_TR("CliText", "Say when sleep cannot wait for a tone's stop or a write to finish.");
 inline constexpr std::string_view kDeviceValue = "DEVICE";
 inline constexpr std::string_view kFileValue = "FILE";
 inline constexpr std::string_view kSecondsValue = "SECONDS";
@@ -230,6 +235,10 @@ inline constexpr std::string_view kToneNotStarted =
 // continued (fg) it ends with 128 + SIGTSTP, as the shell reported it while it was stopped.
 inline constexpr std::string_view kToneStoppedForPause =
     PELMOX_TR("CliText", "stopped the tone before pausing, as Ctrl+Z asked; it stays off after fg");
+// The computer went to sleep while a timed tone was on: the tone went off before it slept, and
+// once it is awake the program ends (exit status 5) without keying the transmitter again.
+inline constexpr std::string_view kToneStoppedForSleep =
+    PELMOX_TR("CliText", "stopped the tone before the computer went to sleep; it stays off");
 // The last line when no stop got through: the device, as given.
 inline constexpr std::string_view kToneMayBeOn = PELMOX_TR(
     "CliText",

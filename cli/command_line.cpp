@@ -87,8 +87,9 @@ Invocation parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption quiet({"q", "quiet"}, toQString(CliText::kQuietHelp));
     const QCommandLineOption showHeader("show-header", toQString(CliText::kShowHeaderHelp));
     const QCommandLineOption force("force", toQString(CliText::kForceHelp));
+    const QCommandLineOption verbose("verbose", toQString(CliText::kVerboseHelp));
     parser.addOptions({help, version, port, output, image, noBackup, strict, quiet, showHeader,
-                       force, toneFor});
+                       force, toneFor, verbose});
     parser.addPositionalArgument(toQString(CliText::kCommandArgument),
                                  toQString(CliText::kCommandArgumentHelp),
                                  toQString(CliText::kCommandArgumentSyntax));
@@ -146,6 +147,7 @@ Invocation parseCommandLine(const QStringList& arguments) {
     invocation.quiet = parser.isSet(quiet);
     invocation.showHeader = parser.isSet(showHeader);
     invocation.force = parser.isSet(force);
+    invocation.verbose = parser.isSet(verbose);
     switch (form->command) {
         case Command::Write:
             // A settings file or an image, never both, never neither.

@@ -33,6 +33,7 @@ struct Invocation {
     bool force = false;           // write --force: send what it holds, or an undecodable image
     char toneCode = 0;            // tone: the code the tracker knows
     int toneSeconds = 0;          // tone --for: how long it stays on; 0 until told to stop
+    bool verbose = false;         // --verbose: say when sleep cannot wait for the program
     QString text;                 // the help text for Help, the usage error for Invalid
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "awake_hold.h"
 #include "cli_messages.h"
 #include "command_bytes.h"
 #include "config_image.h"
@@ -131,11 +132,24 @@ bool encodeForWrite(const SettingsFile& file, CTrackerConfig& record, ImageBuffe
 // signal before the upload ends the program at once, as nothing has been written yet.
 class UninterruptedWrite {
   public:
-    // The link's verified write, with the signals held while it runs; its failure mark.
+    explicit UninterruptedWrite(bool verbose) : verbose_(verbose) {}
+
+    // The link's verified write, with the signals held while it runs; its failure mark. Sleep
+    // waits for it too: the hold is taken before the first byte and let go once the check is
+    // over, and logind's delay keeps the computer awake until then (the upload and its check
+    // take about 3 s, within the 5 s logind waits by default).
     bool run(CTrackerLink& link, std::span<const std::uint8_t> image) {
         stop_.emplace();
-        const UploadGuard upload;
-        return link.writeImageVerified(image);
+        AwakeHold& awake = awake_.emplace(verbose_);
+        const UploadGuard::Listener before =
+            UploadGuard::setListener([&awake](bool running) { awake.set(running); });
+        bool failed = false;
+        {
+            const UploadGuard upload;
+            failed = link.writeImageVerified(image);
+        }
+        UploadGuard::setListener(before);
+        return failed;
     }
     // Once the progress line is gone: when a signal came during the write, says so and ends as
     // it asked, or pauses and goes on once continued. Without one, nothing.
@@ -155,7 +169,9 @@ class UninterruptedWrite {
     }
 
   private:
+    bool verbose_;
     std::optional<StopRequest> stop_;
+    std::optional<AwakeHold> awake_;
 };
 
 bool printLines(const QStringList& lines) {
@@ -253,7 +269,7 @@ ExitStatus write(const Invocation& invocation) {
     const auto written = std::span<const std::uint8_t>(buffer).first(ConfigImage::kSize);
     const bool reads = partial || invocation.backup;
     Reply reply{};
-    UninterruptedWrite uninterrupted;
+    UninterruptedWrite uninterrupted(invocation.verbose);
     bool failed = false;
     {
         // From the search to the end of the check the port stays ours: another program taking it
@@ -321,7 +337,7 @@ ExitStatus writeImage(const Invocation& invocation) {
         return ExitStatus::BadInput;
 
     Reply reply{};
-    UninterruptedWrite uninterrupted;
+    UninterruptedWrite uninterrupted(invocation.verbose);
     bool failed = false;
     {
         // The port stays ours from the search to the end of the check, as for a settings file.
@@ -423,21 +439,28 @@ ExitStatus check(const Invocation& invocation) {
     return printAdvice(memory.image);
 }
 
-// How a timed tone ended while the port was held: the exit status, or the line to print before
-// the program ends or pauses as a stop asked.
+// How a timed tone ended while the port was held: the exit status, the line to print once the
+// port is given back, and whether the program then ends or pauses as a stop asked.
 struct ToneEnd {
+    enum class Then { Return, EndAsAsked, Pause };
     ExitStatus status = ExitStatus::Success;
-    std::string_view stoppedLine = {};
-    bool pause = false;
+    std::string_view line = {};
+    Then then = Then::Return;
 };
 
 // A tone left on keys the transmitter after the program has ended: it blocks the channel for
 // everyone and may overheat the radio. So the time is waited out here, and the tone is switched
 // off at its end or as soon as a stop or pause is asked for; a stop asked for while the tracker
 // is still being looked for ends the program before any tone is sent, and a pause then pauses
-// it before the tone.
-ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, StopRequest& stop) {
+// it before the tone. The computer going to sleep switches it off too, before sleep goes on (a
+// tracker left transmitting would transmit for the whole sleep), and it stays off after waking.
+ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, StopRequest& stop,
+                      bool verbose) {
+    // Sleep waits while a tone is on: the hold is taken as the tone is recorded, before its code
+    // goes out, and let go once its stop has got through.
+    AwakeHold awake(verbose);
     ToneGuard guard;
+    guard.setKeyedListener([&awake](bool keyed) { awake.set(keyed); });
     const ToneGuard::InUse inUse(guard, link);
     // The port stays ours from the search to the stop, so that another program cannot take it
     // in between and keep the stop from getting through.
@@ -447,7 +470,7 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
         return {ExitStatus::DeviceFailed};
     stop.pauseAsRequested();
     if (stop.requested())
-        return {ExitStatus::Success, CliText::kToneNotStarted};
+        return {ExitStatus::Success, CliText::kToneNotStarted, ToneEnd::Then::EndAsAsked};
     // The tracker's tone command switches any tone off before it starts the new one, so a start
     // that failed before its code went out leaves none on. One that failed after it (its close)
     // may have left the tone on: it is stopped at once, and counts as a failed stop when that
@@ -455,11 +478,23 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
     const CTrackerLink::ToneSent sent = guard.start(link, code);
     if (sent.failed && !sent.codeSent)
         return {ExitStatus::DeviceFailed};
+    // Delivered during the countdown only, between exchanges: the stop goes out through the
+    // port held, at the tone's speed, and the hold on sleep goes once it has got through. A stop
+    // that does not is not tried again after waking: its tries are over, and the last line says
+    // how to stop the tone.
+    bool sleepStopFailed = false;
+    QObject::connect(&awake.watch(), &SleepWatch::aboutToSleep, [&] {
+        for (const unsigned start : guard.tones().starts())
+            sleepStopFailed = guard.stop(start) || sleepStopFailed;
+    });
+    CountdownEnd waited = CountdownEnd::TimeUp;
     if (!sent.failed)
-        countDown(time, toQString(CliText::kToneCountdown), stop);
-    bool mayBeOn = false;
-    for (const unsigned start : guard.tones().starts())
-        mayBeOn = guard.stop(start) || mayBeOn;
+        waited = countDown(time, toQString(CliText::kToneCountdown), stop, awake.watch());
+    bool mayBeOn = sleepStopFailed;
+    if (!sleepStopFailed) {
+        for (const unsigned start : guard.tones().starts())
+            mayBeOn = guard.stop(start) || mayBeOn;
+    }
     if (mayBeOn) {
         const QString device = QString::fromStdString(portText(portOf(link)));
         StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
@@ -468,25 +503,28 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
     if (sent.failed)
         return {ExitStatus::DeviceFailed};
     if (stop.requested())
-        return {ExitStatus::Success, CliText::kToneStoppedEarly};
+        return {ExitStatus::Success, CliText::kToneStoppedEarly, ToneEnd::Then::EndAsAsked};
     if (stop.pauseRequested()) {
         return {static_cast<ExitStatus>(StopRequest::pausedExitStatus()),
-                CliText::kToneStoppedForPause, true};
+                CliText::kToneStoppedForPause, ToneEnd::Then::Pause};
     }
+    if (waited == CountdownEnd::Slept)
+        return {ExitStatus::ToneStoppedForSleep, CliText::kToneStoppedForSleep};
     return {};
 }
 
-ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time) {
+ExitStatus toneFor(CTrackerLink& link, char code, std::chrono::seconds time, bool verbose) {
     StopRequest stop;
-    const ToneEnd end = toneWhileHeld(link, code, time, stop);
+    const ToneEnd end = toneWhileHeld(link, code, time, stop, verbose);
     // Only once the hold has given the port back: a port still open when the signal ends the
     // program keeps its exclusive mode while the far end holds the line (a pseudo-terminal's
     // simulator, a network serial server), and nobody but root could open it again; nor is it
     // kept from other programs while this one is stopped.
-    if (end.stoppedLine.empty())
+    if (!end.line.empty())
+        StderrConsole::printLine(toQString(end.line));
+    if (end.then == ToneEnd::Then::Return)
         return end.status;
-    StderrConsole::printLine(toQString(end.stoppedLine));
-    if (end.pause) {
+    if (end.then == ToneEnd::Then::Pause) {
         stop.pauseAsRequested();
         if (!stop.requested())
             return end.status;
@@ -502,7 +540,8 @@ ExitStatus tone(const Invocation& invocation) {
     if (selectPort(link, invocation.port))
         return ExitStatus::BadInput;
     if (invocation.toneSeconds > 0)
-        return toneFor(link, invocation.toneCode, std::chrono::seconds(invocation.toneSeconds));
+        return toneFor(link, invocation.toneCode, std::chrono::seconds(invocation.toneSeconds),
+                       invocation.verbose);
     Reply reply{};
     if (findTracker(link, reply))
         return ExitStatus::DeviceFailed;

@@ -8,4 +8,6 @@ enum class ExitStatus : int {
     Differs = 3,       // diff: the tracker's settings and the file's differ
     Warned = 3,        // check: warnings, but no errors (which are BadInput)
     ToneMayBeOn = 4,   // tone --for: no stop got through, the transmitter may still be keyed
+    // tone --for: stopped before its time because the computer went to sleep
+    ToneStoppedForSleep = 5,
 };

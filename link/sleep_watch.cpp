@@ -16,6 +16,16 @@ void SleepWatch::setHolding(bool hold) {
     }
 }
 
+bool SleepWatch::holdWithin(std::chrono::milliseconds longest) {
+    if (!wanted_) {
+        wanted_ = true;
+        if (!asleep_)
+            take(longest);
+    }
+    awaitAnswer();
+    return holding();
+}
+
 void SleepWatch::sleeping(bool start) {
     if (start == asleep_)
         return;

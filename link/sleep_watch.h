@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <memory>
 
 class SleepWatch : public QObject {
@@ -22,6 +23,10 @@ class SleepWatch : public QObject {
     // Takes or lets go of the inhibitor (while a tone is on or an upload runs); cheap when it
     // asks for what is asked already. Taken again on waking while still asked for.
     void setHolding(bool hold);
+    // The same for a program whose event loop does not run while it holds (pelmoxctl, during a
+    // tone's command or an upload): asks to hold and waits up to the time for the system's answer
+    // (and for one asked for before), so that sleep waits from now on. True when held then.
+    bool holdWithin(std::chrono::milliseconds longest);
     // Whether sleep waits for this program now: an inhibitor has been granted and is held.
     bool holding() const;
     // Why sleep does not wait for the program, as a sentence to show; empty where it does.
@@ -39,8 +44,12 @@ class SleepWatch : public QObject {
 
   private:
     class Platform;
-    // The platform's part: asks for an inhibitor, and lets it go.
-    void take();
+    // How long the system has to answer an inhibitor asked for without waiting.
+    static constexpr std::chrono::milliseconds kAnswerTime{5000};
+    // The platform's part: asks for an inhibitor, giving the system up to the time to answer;
+    // waits for the answer to what was asked; lets the inhibitor go.
+    void take(std::chrono::milliseconds answerTime = kAnswerTime);
+    void awaitAnswer();
     void release();
 
     std::unique_ptr<Platform> platform_;

@@ -1,7 +1,8 @@
 // logind's word on sleep, on the system bus: PrepareForSleep(true) before it, (false) after, and
 // a delay inhibitor, a descriptor that sleep waits for until it is closed. The inhibitor is
-// asked for without waiting for the answer: logind counts it from when it hands it out, and a
-// logind that hangs must not hang the program.
+// asked for without waiting for the answer (logind counts it from when it hands it out, and a
+// logind that hangs must not hang the program), unless a program without a running event loop
+// waits for it, for no longer than it chooses.
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusUnixFileDescriptor>
+#include <QPointer>
 
 #include "link_messages.h"
 #include "sleep_watch.h"
@@ -26,8 +28,6 @@ const QString kPrepareForSleep = QStringLiteral("PrepareForSleep");
 const QString kWhat = QStringLiteral("sleep");
 const QString kWho = QStringLiteral("PelmoxConfig");
 const QString kMode = QStringLiteral("delay");
-// logind answers at once; a later answer finds the inhibitor no longer wanted, or still.
-constexpr int kInhibitTimeoutMs = 5000;
 
 }  // namespace
 
@@ -37,6 +37,7 @@ class SleepWatch::Platform {
     QString unavailable;
     int inhibitor = -1;
     bool asking = false;
+    QPointer<QDBusPendingCallWatcher> answer;  // while asking
 };
 
 SleepWatch::SleepWatch(QObject* parent) : QObject(parent), platform_(std::make_unique<Platform>()) {
@@ -61,15 +62,17 @@ SleepWatch::~SleepWatch() {
     release();
 }
 
-void SleepWatch::take() {
+// logind answers at once; a later answer finds the inhibitor no longer wanted, or still.
+void SleepWatch::take(std::chrono::milliseconds answerTime) {
     if (!platform_->unavailable.isEmpty() || platform_->inhibitor >= 0 || platform_->asking)
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, kInhibit);
     call << kWhat << kWho
          << QCoreApplication::translate("link_message", link_message::kWhySleepWaits) << kMode;
-    auto* answer =
-        new QDBusPendingCallWatcher(platform_->bus.asyncCall(call, kInhibitTimeoutMs), this);
+    auto* answer = new QDBusPendingCallWatcher(
+        platform_->bus.asyncCall(call, static_cast<int>(answerTime.count())), this);
     platform_->asking = true;
+    platform_->answer = answer;
     connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         platform_->asking = false;
         {
@@ -86,6 +89,17 @@ void SleepWatch::take() {
         }
         w->deleteLater();
     });
+}
+
+// Delivers the answer's finished() before it returns, and nothing else: no other event of the
+// program's comes in between. The answer goes at once, with the copy of the inhibitor it holds:
+// its deferred delete would wait for an event loop that such a program may never run, and sleep
+// would wait for that copy as well.
+void SleepWatch::awaitAnswer() {
+    if (!platform_->asking || !platform_->answer)
+        return;
+    platform_->answer->waitForFinished();
+    delete platform_->answer;
 }
 
 void SleepWatch::release() {

@@ -9,7 +9,8 @@ class SleepWatch::Platform {};
 SleepWatch::SleepWatch(QObject* parent) : QObject(parent) {}
 SleepWatch::~SleepWatch() = default;
 
-void SleepWatch::take() {}
+void SleepWatch::take(std::chrono::milliseconds) {}
+void SleepWatch::awaitAnswer() {}
 void SleepWatch::release() {}
 
 bool SleepWatch::holding() const {

@@ -66,12 +66,15 @@ SleepWatch::~SleepWatch() {
     release();
 }
 
-void SleepWatch::take() {
+// Granted or not at once: there is no answer to wait for.
+void SleepWatch::take(std::chrono::milliseconds) {
     if (platform_->holding)
         return;
     platform_->holding =
         SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED) != EXECUTION_STATE{0};
 }
+
+void SleepWatch::awaitAnswer() {}
 
 void SleepWatch::release() {
     if (!platform_->holding)

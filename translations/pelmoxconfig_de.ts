@@ -302,12 +302,15 @@ on; --strict sends nothing when there is an error, --quiet prints only what fail
 DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
 environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
 failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
-warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),
+5 a timed tone was stopped before its time because the computer went to sleep.
 
 A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
 you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
 Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
-finish before pelmoxctl pauses.</source>
+finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first
+and stays off after waking (exit status 5), and a write and its check finish first where
+logind makes sleep wait (Linux); --verbose says when sleep cannot wait.</source>
         <translation>Liest, schreibt und prüft die Einstellungen eines Pelmox-APRS-Wettertrackers an einer seriellen Schnittstelle.
 
 Befehle:
@@ -354,12 +357,17 @@ DEVICE ist COM1 bis COM4 (wie im Fenster) oder ein beliebiger Gerätename; ohne 
 ihn die Umgebungsvariable PELMOX_PORT. Exit-Status: 0 erledigt, 1 Schnittstelle oder Tracker
 fehlgeschlagen, 2 Aufruf- oder Dateifehler (check: Fehler gefunden), 3 diff fand Unterschiede
 (check: Warnungen gefunden), 4 ein zeitlich begrenzter Ton ließ sich nicht abschalten (der
-Sender ist möglicherweise noch getastet).
+Sender ist möglicherweise noch getastet), 5 ein zeitlich begrenzter Ton wurde vor Ablauf seiner
+Zeit abgeschaltet, weil der Computer in den Ruhezustand ging.
 
 Ein Testton tastet den Sender. pelmoxctl schaltet ihn nur mit --for ab: nach den genannten
 SECONDS (höchstens %1) oder bei Strg+C. Das Fenster schaltet die Töne, die es gestartet hat,
 nach %2 Minuten ab. Strg+Z schaltet zuerst den Ton ab (Exit-Status 148 nach fg) und lässt ein
-write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
+write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.
+Geht der Computer in den Ruhezustand, wird zuerst der Ton abgeschaltet und bleibt nach dem
+Aufwachen aus (Exit-Status 5), und ein write und seine Prüfung laufen zuerst zu Ende, wo
+logind den Ruhezustand warten lässt (Linux); --verbose meldet, wenn der Ruhezustand nicht
+warten kann.</translation>
     </message>
     <message>
         <source>version, read, write, diff, check, tone, ports or backups.</source>
@@ -444,6 +452,14 @@ write und seine Prüfung zu Ende laufen, bevor pelmoxctl anhält.</translation>
     <message>
         <source>no free file name</source>
         <translation>kein freier Dateiname</translation>
+    </message>
+    <message>
+        <source>Say when sleep cannot wait for a tone&apos;s stop or a write to finish.</source>
+        <translation>Melden, wenn der Ruhezustand nicht auf das Abschalten eines Tons oder das Ende eines write warten kann.</translation>
+    </message>
+    <message>
+        <source>stopped the tone before the computer went to sleep; it stays off</source>
+        <translation>den Ton abgeschaltet, bevor der Computer in den Ruhezustand ging; er bleibt aus</translation>
     </message>
 </context>
 <context>

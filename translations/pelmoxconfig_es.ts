@@ -302,12 +302,15 @@ on; --strict sends nothing when there is an error, --quiet prints only what fail
 DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
 environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
 failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
-warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),
+5 a timed tone was stopped before its time because the computer went to sleep.
 
 A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
 you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
 Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
-finish before pelmoxctl pauses.</source>
+finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first
+and stays off after waking (exit status 5), and a write and its check finish first where
+logind makes sleep wait (Linux); --verbose says when sleep cannot wait.</source>
         <translation>Lee, escribe y comprueba la configuración de un tracker meteorológico APRS Pelmox en un puerto serie.
 
 Órdenes:
@@ -353,12 +356,17 @@ DEVICE es COM1 a COM4 (como en la ventana) o cualquier nombre de dispositivo; si
 indica la variable de entorno PELMOX_PORT. Estado de salida: 0 hecho, 1 falló el puerto o el
 tracker, 2 error de uso o de archivo (check: errores encontrados), 3 diff encontró diferencias
 (check: avisos encontrados), 4 no se pudo detener un tono temporizado (puede que el
-transmisor siga activado).
+transmisor siga activado), 5 un tono temporizado se detuvo antes de tiempo porque el
+ordenador entró en suspensión.
 
 Un tono de prueba activa el transmisor. pelmoxctl solo lo detiene con --for: tras los
 SECONDS indicados (como máximo %1) o con Ctrl+C. La ventana detiene los tonos que inició
 al cabo de %2 minutos. Ctrl+Z detiene primero el tono (estado de salida 148 tras fg) y deja
-terminar una escritura y su comprobación antes de que pelmoxctl se pause.</translation>
+terminar una escritura y su comprobación antes de que pelmoxctl se pause.
+Cuando el ordenador entra en suspensión, primero se detiene el tono, que sigue apagado al
+despertar (estado de salida 5), y una escritura y su comprobación terminan antes allí donde
+logind hace esperar a la suspensión (Linux); --verbose avisa cuando la suspensión no puede
+esperar.</translation>
     </message>
     <message>
         <source>version, read, write, diff, check, tone, ports or backups.</source>
@@ -443,6 +451,14 @@ terminar una escritura y su comprobación antes de que pelmoxctl se pause.</tran
     <message>
         <source>no free file name</source>
         <translation>no queda ningún nombre de archivo libre</translation>
+    </message>
+    <message>
+        <source>Say when sleep cannot wait for a tone&apos;s stop or a write to finish.</source>
+        <translation>Avisar cuando la suspensión no puede esperar a que se detenga un tono o termine una escritura.</translation>
+    </message>
+    <message>
+        <source>stopped the tone before the computer went to sleep; it stays off</source>
+        <translation>tono detenido antes de que el ordenador entrara en suspensión; sigue apagado</translation>
     </message>
 </context>
 <context>

@@ -302,12 +302,15 @@ on; --strict sends nothing when there is an error, --quiet prints only what fail
 DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
 environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
 failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
-warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),
+5 a timed tone was stopped before its time because the computer went to sleep.
 
 A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
 you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
 Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
-finish before pelmoxctl pauses.</source>
+finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first
+and stays off after waking (exit status 5), and a write and its check finish first where
+logind makes sleep wait (Linux); --verbose says when sleep cannot wait.</source>
         <translation>Lit, écrit et vérifie les réglages d&apos;un tracker météo APRS Pelmox sur un port série.
 
 Commandes :
@@ -353,12 +356,16 @@ DEVICE est COM1 à COM4 (comme dans la fenêtre) ou un nom de périphérique que
 --port, la variable d&apos;environnement PELMOX_PORT l&apos;indique. Code de sortie : 0 terminé, 1 échec
 du port ou du tracker, 2 erreur d&apos;usage ou de fichier (check : erreurs trouvées), 3 diff a
 trouvé des différences (check : avertissements trouvés), 4 une tonalité minutée n&apos;a pas pu
-être arrêtée (l&apos;émetteur est peut-être encore en émission).
+être arrêtée (l&apos;émetteur est peut-être encore en émission), 5 une tonalité minutée a été
+arrêtée avant la fin de sa durée parce que l&apos;ordinateur s&apos;est mis en veille.
 
 Une tonalité de test met l&apos;émetteur en émission. pelmoxctl ne l&apos;arrête qu&apos;avec --for : après
 les SECONDS indiquées (au plus %1) ou sur Ctrl+C. La fenêtre arrête les tonalités qu&apos;elle a
 lancées au bout de %2 minutes. Ctrl+Z arrête d&apos;abord la tonalité (code de sortie 148 après
-fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se mette en pause.</translation>
+fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se mette en pause.
+Quand l&apos;ordinateur se met en veille, la tonalité est d&apos;abord coupée et reste coupée au
+réveil (code de sortie 5), et un write et sa vérification se terminent d&apos;abord là où logind
+fait attendre la veille (Linux) ; --verbose signale quand la veille ne peut pas attendre.</translation>
     </message>
     <message>
         <source>version, read, write, diff, check, tone, ports or backups.</source>
@@ -443,6 +450,14 @@ fg) et laisse un write et sa vérification se terminer avant que pelmoxctl se me
     <message>
         <source>no free file name</source>
         <translation>aucun nom de fichier libre</translation>
+    </message>
+    <message>
+        <source>Say when sleep cannot wait for a tone&apos;s stop or a write to finish.</source>
+        <translation>Signaler quand la veille ne peut pas attendre l&apos;arrêt d&apos;une tonalité ou la fin d&apos;un write.</translation>
+    </message>
+    <message>
+        <source>stopped the tone before the computer went to sleep; it stays off</source>
+        <translation>tonalité coupée avant la mise en veille de l&apos;ordinateur ; elle reste coupée</translation>
     </message>
 </context>
 <context>

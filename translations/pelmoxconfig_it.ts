@@ -302,12 +302,15 @@ on; --strict sends nothing when there is an error, --quiet prints only what fail
 DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
 environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
 failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
-warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),
+5 a timed tone was stopped before its time because the computer went to sleep.
 
 A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
 you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
 Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
-finish before pelmoxctl pauses.</source>
+finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first
+and stays off after waking (exit status 5), and a write and its check finish first where
+logind makes sleep wait (Linux); --verbose says when sleep cannot wait.</source>
         <translation>Legge, scrive e verifica le impostazioni di un tracker meteo APRS Pelmox su una porta seriale.
 
 Comandi:
@@ -352,12 +355,16 @@ DEVICE è da COM1 a COM4 (come nella finestra) o un nome di dispositivo qualsias
 --port lo indica la variabile d&apos;ambiente PELMOX_PORT. Stato di uscita: 0 fatto, 1 errore della
 porta o del tracker, 2 errore d&apos;uso o di file (check: errori trovati), 3 diff ha trovato
 differenze (check: avvisi trovati), 4 non è stato possibile fermare un tono a tempo (il
-trasmettitore potrebbe essere ancora in trasmissione).
+trasmettitore potrebbe essere ancora in trasmissione), 5 un tono a tempo è stato fermato prima
+del tempo perché il computer è andato in sospensione.
 
 Un tono di prova manda in trasmissione il trasmettitore. pelmoxctl lo ferma solo con --for:
 dopo i SECONDS indicati (al massimo %1) o con Ctrl+C. La finestra ferma i toni che ha avviato
 dopo %2 minuti. Ctrl+Z ferma prima il tono (stato di uscita 148 dopo fg) e lascia terminare
-una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
+una scrittura e la sua verifica prima che pelmoxctl si sospenda.
+Quando il computer va in sospensione, il tono viene fermato prima e resta spento al risveglio
+(stato di uscita 5), e una scrittura e la sua verifica terminano prima dove logind fa
+attendere la sospensione (Linux); --verbose avvisa quando la sospensione non può attendere.</translation>
     </message>
     <message>
         <source>version, read, write, diff, check, tone, ports or backups.</source>
@@ -442,6 +449,14 @@ una scrittura e la sua verifica prima che pelmoxctl si sospenda.</translation>
     <message>
         <source>no free file name</source>
         <translation>nessun nome di file libero</translation>
+    </message>
+    <message>
+        <source>Say when sleep cannot wait for a tone&apos;s stop or a write to finish.</source>
+        <translation>Avvisa quando la sospensione non può attendere l&apos;arresto di un tono o la fine di una scrittura.</translation>
+    </message>
+    <message>
+        <source>stopped the tone before the computer went to sleep; it stays off</source>
+        <translation>tono fermato prima che il computer andasse in sospensione; resta spento</translation>
     </message>
 </context>
 <context>

@@ -301,12 +301,15 @@ on; --strict sends nothing when there is an error, --quiet prints only what fail
 DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
 environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
 failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
-warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),
+5 a timed tone was stopped before its time because the computer went to sleep.
 
 A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
 you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
 Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
-finish before pelmoxctl pauses.</source>
+finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first
+and stays off after waking (exit status 5), and a write and its check finish first where
+logind makes sleep wait (Linux); --verbose says when sleep cannot wait.</source>
         <translation>シリアルポートにつないだ Pelmox APRS 気象トラッカーの設定を読み出し、書き込み、確認します。
 
 コマンド:
@@ -350,12 +353,16 @@ write はアップロードの前に、送信する内容についての check �
 DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバイス名です。--port がなければ
 環境変数 PELMOX_PORT で指定します。終了ステータス: 0 完了、1 ポートまたはトラッカーの
 失敗、2 使い方またはファイルの誤り (check: エラーあり)、3 diff で違いあり (check: 警告
-あり)、4 時間指定のトーンを停止できなかった (送信機がまだキーイングされている可能性あり)。
+あり)、4 時間指定のトーンを停止できなかった (送信機がまだキーイングされている可能性あり)、
+5 コンピューターがスリープしたため時間指定のトーンを時間前に停止した。
 
 テストトーンは送信機をキーイングします。pelmoxctl がトーンを止めるのは --for を付けた
 ときだけで、指定した SECONDS 秒 (最大 %1) の後か Ctrl+C のときです。ウィンドウは
 自分で開始したトーンを %2 分後に停止します。Ctrl+Z はまずトーンを止め (fg の後に終了
-ステータス 148)、書き込みとその確認を終えてから pelmoxctl を一時停止します。</translation>
+ステータス 148)、書き込みとその確認を終えてから pelmoxctl を一時停止します。
+コンピューターがスリープするときは、まずトーンを止め、復帰後も止めたままにします (終了
+ステータス 5)。logind がスリープを待たせる環境 (Linux) では、書き込みとその確認を先に
+終えます。スリープが待てないときは --verbose で知らせます。</translation>
     </message>
     <message>
         <source>version, read, write, diff, check, tone, ports or backups.</source>
@@ -440,6 +447,14 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
     <message>
         <source>no free file name</source>
         <translation>空いているファイル名がありません</translation>
+    </message>
+    <message>
+        <source>Say when sleep cannot wait for a tone&apos;s stop or a write to finish.</source>
+        <translation>スリープがトーンの停止や書き込みの完了を待てないときに知らせます。</translation>
+    </message>
+    <message>
+        <source>stopped the tone before the computer went to sleep; it stays off</source>
+        <translation>コンピューターがスリープする前にトーンを止めました。止まったままです</translation>
     </message>
 </context>
 <context>

@@ -303,12 +303,15 @@ on; --strict sends nothing when there is an error, --quiet prints only what fail
 DEVICE is COM1 to COM4 (as in the window) or any device name; without --port the
 environment variable PELMOX_PORT names it. Exit status: 0 done, 1 the port or the tracker
 failed, 2 usage or file error (check: errors found), 3 diff found differences (check:
-warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed).
+warnings found), 4 a timed tone could not be stopped (the transmitter may still be keyed),
+5 a timed tone was stopped before its time because the computer went to sleep.
 
 A test tone keys the transmitter. pelmoxctl stops one only with --for: after the SECONDS
 you name (at most %1) or at Ctrl+C. The window stops the tones it started after %2 minutes.
 Ctrl+Z stops the tone first (exit status 148 after fg) and lets a write and its check
-finish before pelmoxctl pauses.</source>
+finish before pelmoxctl pauses. When the computer goes to sleep, the tone is stopped first
+and stays off after waking (exit status 5), and a write and its check finish first where
+logind makes sleep wait (Linux); --verbose says when sleep cannot wait.</source>
         <translation>Odczytuje, zapisuje i sprawdza ustawienia trackera pogodowego APRS Pelmox na porcie szeregowym.
 
 Polecenia:
@@ -353,12 +356,15 @@ DEVICE to COM1 do COM4 (jak w oknie) lub dowolna nazwa urządzenia; bez --port w
 zmienna środowiskowa PELMOX_PORT. Kod wyjścia: 0 gotowe, 1 błąd portu lub trackera, 2 błąd
 użycia lub pliku (check: znaleziono błędy), 3 diff znalazł różnice (check: znaleziono
 ostrzeżenia), 4 nie udało się zatrzymać tonu z limitem czasu (nadajnik może być nadal
-kluczowany).
+kluczowany), 5 ton z limitem czasu zatrzymano przed czasem, bo komputer przeszedł w uśpienie.
 
 Ton testowy kluczuje nadajnik. pelmoxctl zatrzymuje go tylko z --for: po podanych SECONDS
 (najwyżej %1) lub po Ctrl+C. Okno zatrzymuje tony, które samo włączyło, po %2 minutach.
 Ctrl+Z najpierw zatrzymuje ton (kod wyjścia 148 po fg) i pozwala dokończyć zapis i jego
-sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
+sprawdzenie, zanim pelmoxctl się wstrzyma.
+Gdy komputer przechodzi w uśpienie, najpierw zatrzymywany jest ton, który po wybudzeniu
+pozostaje wyłączony (kod wyjścia 5), a zapis i jego sprawdzenie kończą się najpierw tam,
+gdzie logind każe uśpieniu czekać (Linux); --verbose informuje, gdy uśpienie nie może czekać.</translation>
     </message>
     <message>
         <source>version, read, write, diff, check, tone, ports or backups.</source>
@@ -443,6 +449,14 @@ sprawdzenie, zanim pelmoxctl się wstrzyma.</translation>
     <message>
         <source>no free file name</source>
         <translation>brak wolnej nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Say when sleep cannot wait for a tone&apos;s stop or a write to finish.</source>
+        <translation>Informuj, gdy uśpienie nie może czekać na zatrzymanie tonu lub koniec zapisu.</translation>
+    </message>
+    <message>
+        <source>stopped the tone before the computer went to sleep; it stays off</source>
+        <translation>zatrzymano ton, zanim komputer przeszedł w uśpienie; pozostaje wyłączony</translation>
     </message>
 </context>
 <context>

@@ -58,13 +58,14 @@ _pelmoxctl() {
     local options="--help --version"
     case $command in
         '')
-            options+=" --port --output --image"
+            options+=" --port --output --image --verbose"
             [[ $cur == -* ]] || options="version read write diff check tone ports backups"
             ;;
         version | diff | check) options+=" --port" ;;
-        tone) options+=" --port --for" ;;
+        # --verbose is taken anywhere, and offered where it tells something: sleep.
+        tone) options+=" --port --for --verbose" ;;
         read) options+=" --port --output --image --show-header" ;;
-        write) options+=" --port --image --no-backup --strict --quiet --force" ;;
+        write) options+=" --port --image --no-backup --strict --quiet --force --verbose" ;;
     esac
     if [[ $cur == -* || -z $command ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -45,11 +45,11 @@ expect() {
 
 expect 'pelmoxctl ' 'backups check diff ports read tone version write'
 expect 'pelmoxctl d' 'diff'
-expect 'pelmoxctl --' '--help --image --output --port --version'
+expect 'pelmoxctl --' '--help --image --output --port --verbose --version'
 expect 'pelmoxctl tone ' '1200 2200 both stop'
 expect 'pelmoxctl --port COM3 tone b' 'both'
 expect 'pelmoxctl tone stop ' ''
-expect 'pelmoxctl tone 1200 --' '--for --help --port --version'
+expect 'pelmoxctl tone 1200 --' '--for --help --port --verbose --version'
 expect 'pelmoxctl tone 1200 --for ' ''
 expect 'pelmoxctl --port ' \
     "$dir/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0 $dir/ttyS0 $dir/ttyUSB0 $dir/ttyUSB1"
@@ -59,7 +59,7 @@ expect "pelmoxctl --port $dir/pts/" "$dir/pts/4"
 expect 'pelmoxctl -p /dev/ttyUSB0 read --' '--help --image --output --port --show-header --version'
 expect 'pelmoxctl read --output ' 'backup.img pts ttyUSB0 wx.toml'
 expect 'pelmoxctl write ' 'backup.img pts ttyUSB0 wx.toml'
-expect 'pelmoxctl write --' '--force --help --image --no-backup --port --quiet --strict --version'
+expect 'pelmoxctl write --' '--force --help --image --no-backup --port --quiet --strict --verbose --version'
 expect 'pelmoxctl check w' 'wx.toml'
 expect 'pelmoxctl backups ' ''
 expect 'pelmoxctl diff w' 'wx.toml'
