@@ -43,22 +43,25 @@ inline constexpr std::array kBoxFormats{
 
 // Why the computer may go to sleep with a tone on or during an upload (SleepWatch). The ones
 // with %1 take the system's own reason.
-inline constexpr const char* kNoSystemBus = PELMOX_TR(
-    "link_message",
-    "No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.");
-inline constexpr const char* kNoLogind = PELMOX_TR(
-    "link_message",
-    "No sleep watch: logind does not answer on the system bus; the computer may sleep with a "
-    "tone on.");
-inline constexpr const char* kInhibitorRefused = PELMOX_TR(
-    "link_message",
-    "No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone "
-    "on.");
-inline constexpr const char* kNoPowerWindow = PELMOX_TR(
-    "link_message",
-    "No sleep watch: no window for the power messages; the computer may sleep with a tone on.");
+inline constexpr const char* kNoSystemBus =
+    PELMOX_TR("link_message",
+              "No sleep watch: there is no system bus (%1); the computer may sleep while a tone is "
+              "on or a write runs.");
+inline constexpr const char* kNoLogind =
+    PELMOX_TR("link_message",
+              "No sleep watch: logind does not answer on the system bus; the computer may sleep "
+              "while a tone is on or a write runs.");
+inline constexpr const char* kInhibitorRefused =
+    PELMOX_TR("link_message",
+              "No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while "
+              "a tone is on or a write runs.");
+inline constexpr const char* kNoPowerWindow =
+    PELMOX_TR("link_message",
+              "No sleep watch: no window for the power messages; the computer may sleep while a "
+              "tone is on or a write runs.");
 inline constexpr const char* kNoSleepWatchHere = PELMOX_TR(
-    "link_message", "No sleep watch on this system; the computer may sleep with a tone on.");
+    "link_message",
+    "No sleep watch on this system; the computer may sleep while a tone is on or a write runs.");
 // Why sleep waits for the programs, as `systemd-inhibit --list` shows it.
 inline constexpr const char* kWhySleepWaits =
     PELMOX_TR("link_message", "A tone to stop or an upload to finish on the tracker");

@@ -976,24 +976,24 @@ warten kann.</translation>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
-        <translation>Keine Ruhezustandsüberwachung: kein Systembus (%1); der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Keine Ruhezustandsüberwachung: kein Systembus (%1); der Computer kann einschlafen, während ein Ton an ist oder ein Schreibvorgang läuft.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
-        <translation>Keine Ruhezustandsüberwachung: logind antwortet nicht auf dem Systembus; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Keine Ruhezustandsüberwachung: logind antwortet nicht auf dem Systembus; der Computer kann einschlafen, während ein Ton an ist oder ein Schreibvorgang läuft.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
-        <translation>Keine Ruhezustandsüberwachung: logind ließ den Ruhezustand nicht warten (%1); der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Keine Ruhezustandsüberwachung: logind ließ den Ruhezustand nicht warten (%1); der Computer kann einschlafen, während ein Ton an ist oder ein Schreibvorgang läuft.</translation>
     </message>
     <message>
-        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
-        <translation>Keine Ruhezustandsüberwachung: kein Fenster für die Energiemeldungen; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+        <source>No sleep watch: no window for the power messages; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Keine Ruhezustandsüberwachung: kein Fenster für die Energiemeldungen; der Computer kann einschlafen, während ein Ton an ist oder ein Schreibvorgang läuft.</translation>
     </message>
     <message>
-        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
-        <translation>Keine Ruhezustandsüberwachung auf diesem System; der Computer kann bei eingeschaltetem Ton einschlafen.</translation>
+        <source>No sleep watch on this system; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Keine Ruhezustandsüberwachung auf diesem System; der Computer kann einschlafen, während ein Ton an ist oder ein Schreibvorgang läuft.</translation>
     </message>
     <message>
         <source>A tone to stop or an upload to finish on the tracker</source>

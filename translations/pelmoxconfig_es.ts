@@ -975,24 +975,24 @@ esperar.</translation>
         <translation>Error de escritura</translation>
     </message>
     <message>
-        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
-        <translation>Sin vigilancia de suspensión: no hay bus del sistema (%1); el ordenador puede suspenderse con un tono activo.</translation>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Sin vigilancia de suspensión: no hay bus del sistema (%1); el ordenador puede suspenderse con un tono activo o durante una escritura.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
-        <translation>Sin vigilancia de suspensión: logind no responde en el bus del sistema; el ordenador puede suspenderse con un tono activo.</translation>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Sin vigilancia de suspensión: logind no responde en el bus del sistema; el ordenador puede suspenderse con un tono activo o durante una escritura.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
-        <translation>Sin vigilancia de suspensión: logind no dejó esperar a la suspensión (%1); el ordenador puede suspenderse con un tono activo.</translation>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Sin vigilancia de suspensión: logind no dejó esperar a la suspensión (%1); el ordenador puede suspenderse con un tono activo o durante una escritura.</translation>
     </message>
     <message>
-        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
-        <translation>Sin vigilancia de suspensión: no hay ventana para los mensajes de energía; el ordenador puede suspenderse con un tono activo.</translation>
+        <source>No sleep watch: no window for the power messages; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Sin vigilancia de suspensión: no hay ventana para los mensajes de energía; el ordenador puede suspenderse con un tono activo o durante una escritura.</translation>
     </message>
     <message>
-        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
-        <translation>Sin vigilancia de suspensión en este sistema; el ordenador puede suspenderse con un tono activo.</translation>
+        <source>No sleep watch on this system; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Sin vigilancia de suspensión en este sistema; el ordenador puede suspenderse con un tono activo o durante una escritura.</translation>
     </message>
     <message>
         <source>A tone to stop or an upload to finish on the tracker</source>

@@ -974,24 +974,24 @@ fait attendre la veille (Linux) ; --verbose signale quand la veille ne peut pas 
         <translation>Échec de l&apos;écriture</translation>
     </message>
     <message>
-        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
-        <translation>Pas de surveillance de la veille : aucun bus système (%1) ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Pas de surveillance de la veille : aucun bus système (%1) ; l&apos;ordinateur peut se mettre en veille pendant une tonalité ou une écriture.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
-        <translation>Pas de surveillance de la veille : logind ne répond pas sur le bus système ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Pas de surveillance de la veille : logind ne répond pas sur le bus système ; l&apos;ordinateur peut se mettre en veille pendant une tonalité ou une écriture.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
-        <translation>Pas de surveillance de la veille : logind a refusé de faire attendre la veille (%1) ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Pas de surveillance de la veille : logind a refusé de faire attendre la veille (%1) ; l&apos;ordinateur peut se mettre en veille pendant une tonalité ou une écriture.</translation>
     </message>
     <message>
-        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
-        <translation>Pas de surveillance de la veille : aucune fenêtre pour les messages d&apos;alimentation ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+        <source>No sleep watch: no window for the power messages; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Pas de surveillance de la veille : aucune fenêtre pour les messages d&apos;alimentation ; l&apos;ordinateur peut se mettre en veille pendant une tonalité ou une écriture.</translation>
     </message>
     <message>
-        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
-        <translation>Pas de surveillance de la veille sur ce système ; l&apos;ordinateur peut se mettre en veille tonalité active.</translation>
+        <source>No sleep watch on this system; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Pas de surveillance de la veille sur ce système ; l&apos;ordinateur peut se mettre en veille pendant une tonalité ou une écriture.</translation>
     </message>
     <message>
         <source>A tone to stop or an upload to finish on the tracker</source>

@@ -973,24 +973,24 @@ attendere la sospensione (Linux); --verbose avvisa quando la sospensione non pu�
         <translation>Scrittura non riuscita</translation>
     </message>
     <message>
-        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
-        <translation>Nessun controllo della sospensione: manca il bus di sistema (%1); il computer può sospendersi con un tono attivo.</translation>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Nessun controllo della sospensione: manca il bus di sistema (%1); il computer può sospendersi con un tono attivo o durante una scrittura.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
-        <translation>Nessun controllo della sospensione: logind non risponde sul bus di sistema; il computer può sospendersi con un tono attivo.</translation>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Nessun controllo della sospensione: logind non risponde sul bus di sistema; il computer può sospendersi con un tono attivo o durante una scrittura.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
-        <translation>Nessun controllo della sospensione: logind ha rifiutato di far attendere la sospensione (%1); il computer può sospendersi con un tono attivo.</translation>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Nessun controllo della sospensione: logind ha rifiutato di far attendere la sospensione (%1); il computer può sospendersi con un tono attivo o durante una scrittura.</translation>
     </message>
     <message>
-        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
-        <translation>Nessun controllo della sospensione: nessuna finestra per i messaggi di alimentazione; il computer può sospendersi con un tono attivo.</translation>
+        <source>No sleep watch: no window for the power messages; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Nessun controllo della sospensione: nessuna finestra per i messaggi di alimentazione; il computer può sospendersi con un tono attivo o durante una scrittura.</translation>
     </message>
     <message>
-        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
-        <translation>Nessun controllo della sospensione su questo sistema; il computer può sospendersi con un tono attivo.</translation>
+        <source>No sleep watch on this system; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Nessun controllo della sospensione su questo sistema; il computer può sospendersi con un tono attivo o durante una scrittura.</translation>
     </message>
     <message>
         <source>A tone to stop or an upload to finish on the tracker</source>

@@ -970,24 +970,24 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
         <translation>書き込みに失敗しました</translation>
     </message>
     <message>
-        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
-        <translation>スリープ監視なし: システムバスがありません (%1)。トーン送信中にコンピューターがスリープすることがあります。</translation>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>スリープ監視なし: システムバスがありません (%1)。トーン送信中や書き込み中にコンピューターがスリープすることがあります。</translation>
     </message>
     <message>
-        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
-        <translation>スリープ監視なし: logind がシステムバスで応答しません。トーン送信中にコンピューターがスリープすることがあります。</translation>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>スリープ監視なし: logind がシステムバスで応答しません。トーン送信中や書き込み中にコンピューターがスリープすることがあります。</translation>
     </message>
     <message>
-        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
-        <translation>スリープ監視なし: logind がスリープの待機を拒否しました (%1)。トーン送信中にコンピューターがスリープすることがあります。</translation>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>スリープ監視なし: logind がスリープの待機を拒否しました (%1)。トーン送信中や書き込み中にコンピューターがスリープすることがあります。</translation>
     </message>
     <message>
-        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
-        <translation>スリープ監視なし: 電源メッセージ用のウィンドウがありません。トーン送信中にコンピューターがスリープすることがあります。</translation>
+        <source>No sleep watch: no window for the power messages; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>スリープ監視なし: 電源メッセージ用のウィンドウがありません。トーン送信中や書き込み中にコンピューターがスリープすることがあります。</translation>
     </message>
     <message>
-        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
-        <translation>このシステムではスリープ監視がありません。トーン送信中にコンピューターがスリープすることがあります。</translation>
+        <source>No sleep watch on this system; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>このシステムではスリープ監視がありません。トーン送信中や書き込み中にコンピューターがスリープすることがあります。</translation>
     </message>
     <message>
         <source>A tone to stop or an upload to finish on the tracker</source>

@@ -974,24 +974,24 @@ gdzie logind każe uśpieniu czekać (Linux); --verbose informuje, gdy uśpienie
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <source>No sleep watch: there is no system bus (%1); the computer may sleep with a tone on.</source>
-        <translation>Brak nadzoru uśpienia: nie ma magistrali systemowej (%1); komputer może zasnąć z włączonym tonem.</translation>
+        <source>No sleep watch: there is no system bus (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Brak nadzoru uśpienia: nie ma magistrali systemowej (%1); komputer może zasnąć z włączonym tonem lub w trakcie zapisu.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep with a tone on.</source>
-        <translation>Brak nadzoru uśpienia: logind nie odpowiada na magistrali systemowej; komputer może zasnąć z włączonym tonem.</translation>
+        <source>No sleep watch: logind does not answer on the system bus; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Brak nadzoru uśpienia: logind nie odpowiada na magistrali systemowej; komputer może zasnąć z włączonym tonem lub w trakcie zapisu.</translation>
     </message>
     <message>
-        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep with a tone on.</source>
-        <translation>Brak nadzoru uśpienia: logind odmówił wstrzymania uśpienia (%1); komputer może zasnąć z włączonym tonem.</translation>
+        <source>No sleep watch: logind refused to let sleep wait (%1); the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Brak nadzoru uśpienia: logind odmówił wstrzymania uśpienia (%1); komputer może zasnąć z włączonym tonem lub w trakcie zapisu.</translation>
     </message>
     <message>
-        <source>No sleep watch: no window for the power messages; the computer may sleep with a tone on.</source>
-        <translation>Brak nadzoru uśpienia: brak okna dla komunikatów zasilania; komputer może zasnąć z włączonym tonem.</translation>
+        <source>No sleep watch: no window for the power messages; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Brak nadzoru uśpienia: brak okna dla komunikatów zasilania; komputer może zasnąć z włączonym tonem lub w trakcie zapisu.</translation>
     </message>
     <message>
-        <source>No sleep watch on this system; the computer may sleep with a tone on.</source>
-        <translation>Brak nadzoru uśpienia w tym systemie; komputer może zasnąć z włączonym tonem.</translation>
+        <source>No sleep watch on this system; the computer may sleep while a tone is on or a write runs.</source>
+        <translation>Brak nadzoru uśpienia w tym systemie; komputer może zasnąć z włączonym tonem lub w trakcie zapisu.</translation>
     </message>
     <message>
         <source>A tone to stop or an upload to finish on the tracker</source>

@@ -118,7 +118,7 @@ TEST_F(PelmoxctlSleepTest, WriteHoldsSleepOffFromTheUploadToTheEndOfItsCheck) {
 TEST_F(PelmoxctlSleepTest, WithoutLogindVerboseSaysSoOnce) {
     const QString noLogind =
         "pelmoxctl: No sleep watch: logind does not answer on the system bus; the computer may "
-        "sleep with a tone on.\n";
+        "sleep while a tone is on or a write runs.\n";
     for (const bool verbose : {true, false}) {
         const QStringList option = verbose ? QStringList{"--verbose"} : QStringList{};
         const auto tone = start(option + QStringList{"tone", "both", "--for", "1"});
