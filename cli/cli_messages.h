@@ -239,6 +239,12 @@ inline constexpr std::string_view kToneStoppedForPause =
 // once it is awake the program ends (exit status 5) without keying the transmitter again.
 inline constexpr std::string_view kToneStoppedForSleep =
     PELMOX_TR("CliText", "stopped the tone before the computer went to sleep; it stays off");
+// ...and when no stop got through before it slept, but one did once it woke: the tracker may have
+// transmitted while the computer slept.
+inline constexpr std::string_view kToneStoppedAfterSleep = PELMOX_TR(
+    "CliText",
+    "could not stop the tone before the computer went to sleep, so it may have been on meanwhile; "
+    "stopped it on waking");
 // The last line when no stop got through: the device, as given.
 inline constexpr std::string_view kToneMayBeOn = PELMOX_TR(
     "CliText",

@@ -480,8 +480,7 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
         return {ExitStatus::DeviceFailed};
     // Delivered during the countdown only, between exchanges: the stop goes out through the
     // port held, at the tone's speed, and the hold on sleep goes once it has got through. A stop
-    // that does not is not tried again after waking: its tries are over, and the last line says
-    // how to stop the tone.
+    // that does not is tried again on waking, as any tone still recorded is.
     bool sleepStopFailed = false;
     QObject::connect(&awake.watch(), &SleepWatch::aboutToSleep, [&] {
         for (const unsigned start : guard.tones().starts())
@@ -490,11 +489,9 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
     CountdownEnd waited = CountdownEnd::TimeUp;
     if (!sent.failed)
         waited = countDown(time, toQString(CliText::kToneCountdown), stop, awake.watch());
-    bool mayBeOn = sleepStopFailed;
-    if (!sleepStopFailed) {
-        for (const unsigned start : guard.tones().starts())
-            mayBeOn = guard.stop(start) || mayBeOn;
-    }
+    bool mayBeOn = false;
+    for (const unsigned start : guard.tones().starts())
+        mayBeOn = guard.stop(start) || mayBeOn;
     if (mayBeOn) {
         const QString device = QString::fromStdString(portText(portOf(link)));
         StderrConsole::printLine(toQString(CliText::kToneMayBeOn).arg(device));
@@ -508,8 +505,10 @@ ToneEnd toneWhileHeld(CTrackerLink& link, char code, std::chrono::seconds time, 
         return {static_cast<ExitStatus>(StopRequest::pausedExitStatus()),
                 CliText::kToneStoppedForPause, ToneEnd::Then::Pause};
     }
-    if (waited == CountdownEnd::Slept)
-        return {ExitStatus::ToneStoppedForSleep, CliText::kToneStoppedForSleep};
+    if (waited == CountdownEnd::Slept) {
+        return {ExitStatus::ToneStoppedForSleep,
+                sleepStopFailed ? CliText::kToneStoppedAfterSleep : CliText::kToneStoppedForSleep};
+    }
     return {};
 }
 

@@ -461,6 +461,10 @@ warten kann.</translation>
         <source>stopped the tone before the computer went to sleep; it stays off</source>
         <translation>den Ton abgeschaltet, bevor der Computer in den Ruhezustand ging; er bleibt aus</translation>
     </message>
+    <message>
+        <source>could not stop the tone before the computer went to sleep, so it may have been on meanwhile; stopped it on waking</source>
+        <translation>der Ton ließ sich vor dem Ruhezustand nicht abschalten und war währenddessen womöglich an; beim Aufwachen abgeschaltet</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>

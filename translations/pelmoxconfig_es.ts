@@ -460,6 +460,10 @@ esperar.</translation>
         <source>stopped the tone before the computer went to sleep; it stays off</source>
         <translation>tono detenido antes de que el ordenador entrara en suspensión; sigue apagado</translation>
     </message>
+    <message>
+        <source>could not stop the tone before the computer went to sleep, so it may have been on meanwhile; stopped it on waking</source>
+        <translation>no se pudo detener el tono antes de que el ordenador entrara en suspensión, así que pudo seguir activo mientras tanto; detenido al despertar</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>

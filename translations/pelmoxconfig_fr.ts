@@ -459,6 +459,10 @@ fait attendre la veille (Linux) ; --verbose signale quand la veille ne peut pas 
         <source>stopped the tone before the computer went to sleep; it stays off</source>
         <translation>tonalité coupée avant la mise en veille de l&apos;ordinateur ; elle reste coupée</translation>
     </message>
+    <message>
+        <source>could not stop the tone before the computer went to sleep, so it may have been on meanwhile; stopped it on waking</source>
+        <translation>impossible de couper la tonalité avant la mise en veille de l&apos;ordinateur, elle a donc pu rester active pendant ce temps ; coupée au réveil</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>

@@ -458,6 +458,10 @@ attendere la sospensione (Linux); --verbose avvisa quando la sospensione non pu√
         <source>stopped the tone before the computer went to sleep; it stays off</source>
         <translation>tono fermato prima che il computer andasse in sospensione; resta spento</translation>
     </message>
+    <message>
+        <source>could not stop the tone before the computer went to sleep, so it may have been on meanwhile; stopped it on waking</source>
+        <translation>impossibile fermare il tono prima che il computer andasse in sospensione, quindi potrebbe essere rimasto attivo nel frattempo; fermato al risveglio</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>

@@ -456,6 +456,10 @@ DEVICE は COM1 から COM4 (ウィンドウと同じ) または任意のデバ�
         <source>stopped the tone before the computer went to sleep; it stays off</source>
         <translation>コンピューターがスリープする前にトーンを止めました。止まったままです</translation>
     </message>
+    <message>
+        <source>could not stop the tone before the computer went to sleep, so it may have been on meanwhile; stopped it on waking</source>
+        <translation>コンピューターがスリープする前にトーンを止められなかったため、その間トーンが出ていた可能性があります。復帰時に止めました</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>

@@ -458,6 +458,10 @@ gdzie logind każe uśpieniu czekać (Linux); --verbose informuje, gdy uśpienie
         <source>stopped the tone before the computer went to sleep; it stays off</source>
         <translation>zatrzymano ton, zanim komputer przeszedł w uśpienie; pozostaje wyłączony</translation>
     </message>
+    <message>
+        <source>could not stop the tone before the computer went to sleep, so it may have been on meanwhile; stopped it on waking</source>
+        <translation>nie udało się zatrzymać tonu, zanim komputer przeszedł w uśpienie, więc mógł być w tym czasie włączony; zatrzymano go po wybudzeniu</translation>
+    </message>
 </context>
 <context>
     <name>CodecMessages</name>
