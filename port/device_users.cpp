@@ -159,6 +159,8 @@ constexpr std::size_t kStatRead = 512;
 // Room for a few hundred descriptors at a time, and the most one directory entry takes.
 constexpr std::size_t kDirectoryRead = 16384;
 constexpr std::size_t kLargestEntry = sizeof(dirent64) + NAME_MAX + 1;
+// The positions of "." and ".." before the descriptors in a listing.
+constexpr int kDotEntries = 2;
 // An fdinfo is a few short lines.
 constexpr std::size_t kFdInfoRead = 512;
 // A mount table is read in pieces of this size.
@@ -329,11 +331,8 @@ class ProcessSearch {
             ::openat(proc_, procPath(pid, "fd"), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (directory < 0)
             return false;
-        // The directory's size is the number of descriptors (Linux 6.2 on; 0 before). Where
-        // they are 0 to n-1, as most small programs' are, they are looked at without the
-        // listing, which costs about as much as a look at one; at the first gap the listing goes
-        // on. The programs a program starts have much the same descriptors, and follow it in
-        // /proc: after a process with gaps, the next is listed at once. A kernel thread has none.
+        // The directory's size is the number of descriptors (Linux 6.2 on; 0 before): once that
+        // many have been seen there are none left to list. A kernel thread has none.
         struct stat listing {};
         const int count = ::fstat(directory, &listing) == 0 && listing.st_size < INT_MAX
                               ? static_cast<int>(listing.st_size)
@@ -342,28 +341,71 @@ class ProcessSearch {
             ::close(directory);
             return true;
         }
-        int looked = 0;
-        Look look = Look::Seen;
-        const bool probe = !lastHadGaps_;
-        while (probe && look == Look::Seen && looked < count) {
-            std::array<char, kDescriptorNameRoom> name{};
-            std::to_chars(name.data(), name.data() + name.size() - 1, looked);
-            look = addDescriptor(directory, name.data());
-            if (look == Look::Seen)
-                ++looked;
-        }
-        if (count == 0 || look == Look::Closed || !probe) {
-            int highest = -1;
-            look = addListed(directory, looked, highest);
-            lastHadGaps_ = count > 0 && highest >= count;
-        }
+        numbers_.clear();
+        followed_ = 0;
+        int gap = 0;
+        Look look = count > 0 ? addProbed(directory, count, gap) : Look::Closed;
+        if (look == Look::Closed)
+            look = addListed(directory, gap);
         ::close(directory);
-        return look != Look::Hidden;
+        if (look == Look::Hidden)
+            return false;
+        std::sort(numbers_.begin(), numbers_.end());
+        std::swap(numbers_, previous_);
+        return true;
     }
 
-    // The descriptors the listing names, but for those below first, which have been looked at;
-    // highest is the highest number listed.
-    Look addListed(int directory, int first, int& highest) {
+    // Looks at the descriptors where they are likely to be until count of them have been seen:
+    // first at the numbers the process before had open, up to the first of them this one has
+    // not (the programs a program starts have much the same descriptors, and follow it in
+    // /proc), then upward from 0. At the first number found not open the rest are listed from
+    // there on (Closed, and gap is that number): a look at a number that is not open costs
+    // nearly as much as a look at a descriptor, the listing from it about as much again, and a
+    // gap may be long. What was seen is in numbers_, those at the numbers of the process before
+    // first and in order.
+    Look addProbed(int directory, int count, int& gap) {
+        const auto seen = [&] { return numbers_.size() >= static_cast<std::size_t>(count); };
+        // Where the numbers of the process before ran out: not open here, and not asked again.
+        int closed = -1;
+        for (const int number : previous_) {
+            if (seen())
+                return Look::Seen;
+            const Look look = addDescriptor(directory, number);
+            if (look == Look::Hidden)
+                return look;
+            if (look == Look::Closed) {
+                closed = number;
+                break;
+            }
+            numbers_.push_back(number);
+        }
+        followed_ = numbers_.size();
+        for (int number = 0; !seen(); ++number) {
+            if (followed(number))
+                continue;
+            const Look look = number == closed ? Look::Closed : addDescriptor(directory, number);
+            if (look != Look::Seen) {
+                gap = number;
+                return look;
+            }
+            numbers_.push_back(number);
+        }
+        return Look::Seen;
+    }
+
+    // Whether a number was looked at among those the process before had open.
+    bool followed(int number) const {
+        const auto end = numbers_.begin() + static_cast<std::ptrdiff_t>(followed_);
+        return std::binary_search(numbers_.begin(), end, number);
+    }
+
+    // The descriptors the listing names from first on, but for those looked at already.
+    Look addListed(int directory, int first) {
+        // The listing gives "." and ".." first, then the descriptors from the one numbered
+        // (position - 2) on. Where it cannot start there, it starts from the top and the
+        // numbers below first are passed over.
+        if (first > 0)
+            ::lseek(directory, first + kDotEntries, SEEK_SET);
         // Where the system lets us list the descriptors but not follow them (a process we may
         // not trace), none of them can be seen.
         bool hidden = false;
@@ -377,11 +419,13 @@ class ProcessSearch {
                 entry = reinterpret_cast<const dirent64*>(entries_.data() + offset);
                 int number = 0;
                 if (entry->d_name[0] == '.' ||
-                    !parseNumber(std::string_view(entry->d_name), number))
+                    !parseNumber(std::string_view(entry->d_name), number) || number < first ||
+                    followed(number))
                     continue;
-                highest = std::max(highest, number);
-                if (number >= first)
-                    hidden = addDescriptor(directory, entry->d_name) == Look::Hidden;
+                const Look look = addDescriptor(directory, entry->d_name);
+                hidden = look == Look::Hidden;
+                if (look == Look::Seen)
+                    numbers_.push_back(number);
             }
             // /proc lists a process's descriptors until the buffer has no room for another:
             // with room left over, that was all of them.
@@ -418,6 +462,12 @@ class ProcessSearch {
         return directoryName == kDeviceDirectory &&
                std::find(kMemoryDevices.begin(), kMemoryDevices.end(), name) ==
                    kMemoryDevices.end();
+    }
+
+    Look addDescriptor(int directory, int number) {
+        std::array<char, kDescriptorNameRoom> name{};
+        std::to_chars(name.data(), name.data() + name.size() - 1, number);
+        return addDescriptor(directory, name.data());
     }
 
     Look addDescriptor(int directory, const char* name) {
@@ -526,7 +576,11 @@ class ProcessSearch {
     std::vector<int> masters_;
     std::vector<unsigned> ptyIndices_;
     bool countsDescriptors_ = false;
-    bool lastHadGaps_ = false;
+    // The numbers of the descriptors seen in the process looked at last, in order, and of those
+    // seen in this one; how many of the latter were seen at the former's numbers.
+    std::vector<int> previous_;
+    std::vector<int> numbers_;
+    std::size_t followed_ = 0;
     std::array<char, kProcPathRoom> path_{};
     std::array<char, PATH_MAX> target_{};
     alignas(dirent64) std::array<char, kDirectoryRead> entries_;

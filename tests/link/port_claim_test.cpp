@@ -3,19 +3,24 @@
 // talks; the link can say who has it. Over a pseudo-terminal.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -377,6 +382,77 @@ TEST_F(PortClaimTest, SearchPassesAFileThatNeverSaysWhatItIs) {
         }
     }
     fs::remove_all(root);
+}
+
+// The search looks first where the process before had its descriptors (a program's children
+// have much the same), then upward from 0, and lists the rest from the first number that is not
+// open. A holder is found with the port right after a gap, far past one, and past or among the
+// numbers of the processes like it that come just before it.
+TEST_F(PortClaimTest, HolderIsFoundBehindAGapInItsDescriptors) {
+    const std::string device = peer.path();
+    const std::string other = "/dev/null";
+    const PortUser::Descriptors holders[] = {
+        {{4, device}},
+        {{200, device}},
+        {{64, other}, {65, device}},
+        {{10, device}, {64, other}},
+    };
+    for (const PortUser::Descriptors& descriptors : holders) {
+        PortUser::Descriptors withoutPort;
+        for (const auto& placed : descriptors) {
+            if (placed.second != device)
+                withoutPort.push_back(placed);
+        }
+        std::deque<PortUser> likeIt;
+        for (int i = 0; i < 2; ++i)
+            ASSERT_GT(likeIt.emplace_back(withoutPort).pid(), 0);
+        PortUser holder(descriptors);
+        ASSERT_GT(holder.pid(), 0);
+        const auto port = std::find_if(descriptors.begin(), descriptors.end(),
+                                       [&](const auto& placed) { return placed.second == device; });
+        EXPECT_EQ(port_holder::deviceUser(device), (PortHolder{holder.pid(), PortUser::kProgram}))
+            << "the port at " << port->first;
+    }
+}
+
+// A process that opens and closes a descriptor all the time may have fewer than it counted by
+// the time they are looked at: the search goes on without them, and still finds the holder
+// that comes after it.
+TEST_F(PortClaimTest, SearchPassesAProcessWhoseDescriptorsComeAndGo) {
+    const std::string device = peer.path();
+    const pid_t restless = ::fork();
+    if (restless == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::close_range(STDERR_FILENO + 1, ~0U, 0);
+        const int null = ::open("/dev/null", O_RDONLY);
+        for (;;) {
+            ::dup2(null, 40);
+            ::close(40);
+        }
+    }
+    ASSERT_GT(restless, 0);
+    struct Reaped {
+        pid_t pid;
+        ~Reaped() {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } reaped{restless};
+    PortUser holder(PortUser::Descriptors{{3, device}});
+    ASSERT_GT(holder.pid(), 0);
+    // A search that never ends is left behind, so that the test still fails rather than hangs.
+    constexpr int kSearches = 200;
+    auto counted = std::make_shared<std::promise<int>>();
+    std::future<int> found = counted->get_future();
+    std::thread([counted, device, pid = holder.pid()] {
+        int times = 0;
+        for (int i = 0; i < kSearches; ++i)
+            times += port_holder::deviceUser(device).value_or(PortHolder{}).pid == pid;
+        counted->set_value(times);
+    }).detach();
+    const bool ended = found.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    ASSERT_TRUE(ended) << "the search waits for descriptors that have gone";
+    EXPECT_EQ(found.get(), kSearches);
 }
 
 // pelmoxctl ports: each port with its own holder, whichever of them hold by a lock and which by

@@ -10,8 +10,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class PortUser {
   public:
@@ -20,13 +23,7 @@ class PortUser {
 
     // Returns once the program runs with the port in use (pid() is -1 when it could not start).
     PortUser(const std::string& device, Use use, std::optional<uid_t> user = std::nullopt) {
-        int started[2];
-        if (::pipe(started) != 0)
-            return;
-        ::fcntl(started[1], F_SETFD, FD_CLOEXEC);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(started[0]);
+        start([&](int) {
             if (use == Use::ControllingTerminal) {
                 // A session leader without a terminal gets the first one it opens as its own;
                 // the descriptor itself is not kept.
@@ -37,16 +34,30 @@ class PortUser {
             }
             if (user && (::setgroups(0, nullptr) != 0 || ::setuid(*user) != 0))
                 ::_exit(127);
-            ::execlp(kProgram, kProgram, "600", nullptr);
-            ::_exit(127);
-        }
-        ::close(started[1]);
-        // End of file once the program has started (or the child has ended).
-        char c;
-        while (pid_ > 0 && ::read(started[0], &c, 1) > 0) {
-        }
-        ::close(started[0]);
+        });
     }
+
+    // The files open at these numbers, besides 0-2, and no other descriptor: a program that
+    // closed some, or was given some at numbers of its caller's choosing.
+    using Descriptors = std::vector<std::pair<int, std::string>>;
+    explicit PortUser(const Descriptors& descriptors) {
+        start([&](int started) {
+            int highest = STDERR_FILENO;
+            for (const auto& placed : descriptors)
+                highest = std::max(highest, placed.first);
+            const int kept = ::fcntl(started, F_DUPFD_CLOEXEC, highest + 1);
+            if (kept < 0)
+                ::_exit(127);
+            ::close_range(STDERR_FILENO + 1, kept - 1, 0);
+            ::close_range(kept + 1, ~0U, 0);
+            for (const auto& [number, path] : descriptors) {
+                const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+                if (fd < 0 || (fd != number && (::dup2(fd, number) < 0 || ::close(fd) != 0)))
+                    ::_exit(127);
+            }
+        });
+    }
+
     ~PortUser() { stop(); }
     PortUser(const PortUser&) = delete;
     PortUser& operator=(const PortUser&) = delete;
@@ -62,5 +73,28 @@ class PortUser {
     }
 
   private:
+    // Runs prepare in the child, with the descriptor that is to stay open until the program
+    // runs, then the program.
+    template <class Prepare>
+    void start(Prepare prepare) {
+        int started[2];
+        if (::pipe(started) != 0)
+            return;
+        ::fcntl(started[1], F_SETFD, FD_CLOEXEC);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(started[0]);
+            prepare(started[1]);
+            ::execlp(kProgram, kProgram, "600", nullptr);
+            ::_exit(127);
+        }
+        ::close(started[1]);
+        // End of file once the program has started (or the child has ended).
+        char c;
+        while (pid_ > 0 && ::read(started[0], &c, 1) > 0) {
+        }
+        ::close(started[0]);
+    }
+
     pid_t pid_ = -1;
 };
