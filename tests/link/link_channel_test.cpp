@@ -72,7 +72,7 @@ TEST_F(ChannelTest, EveryByteValueCrossesUnchangedBothWays) {
     EXPECT_TRUE(std::equal(all.begin(), all.end(), in.begin()));
 
     ASSERT_FALSE(link.write(all));
-    const std::vector<std::uint8_t> out = peer.take();
+    const std::vector<std::uint8_t> out = peer.take(all.size());
     EXPECT_EQ(out, std::vector<std::uint8_t>(all.begin(), all.end()));
     EXPECT_FALSE(link.close());
     EXPECT_TRUE(boxes.boxes.empty());
@@ -84,7 +84,7 @@ TEST_F(ChannelTest, WritePausesTenMillisecondsAfterEveryByte) {
     const auto start = Clock::now();
     EXPECT_FALSE(link.write(five));
     EXPECT_GE(Clock::now() - start, 50ms);  // the pause after the last byte included
-    EXPECT_EQ(peer.take(), std::vector<std::uint8_t>(five.begin(), five.end()));
+    EXPECT_EQ(peer.take(five.size()), std::vector<std::uint8_t>(five.begin(), five.end()));
     EXPECT_FALSE(link.close());
 }
 

@@ -351,7 +351,7 @@ class WireTest : public ::testing::Test {
 TEST_F(WireTest, SearchSendsIdentifyAtBothSpeeds) {
     std::array<char, 32> reply{};
     EXPECT_TRUE(link.findTracker(reply));
-    EXPECT_EQ(peer.take(), bytes({0x1B, 0x1B, 'V', 0x1B, 0x1B, 'V'}));
+    EXPECT_EQ(peer.take(6), bytes({0x1B, 0x1B, 'V', 0x1B, 0x1B, 'V'}));
     EXPECT_EQ(boxes.texts(), texts({msg::kTrackerNotFound}));
     EXPECT_TRUE(portIsFree(peer.path()));
 }
@@ -360,7 +360,7 @@ TEST_F(WireTest, ToneStopsFirstAndPausesBeforeTheCode) {
     const auto start = Clock::now();
     EXPECT_FALSE(link.tone('3'));
     EXPECT_GE(Clock::now() - start, 6 * 10ms + 50ms);
-    EXPECT_EQ(peer.take(), bytes({0x1B, 0x1B, 'x', 0x1B, 0x1B, '3'}));
+    EXPECT_EQ(peer.take(6), bytes({0x1B, 0x1B, 'x', 0x1B, 0x1B, '3'}));
 }
 
 TEST_F(WireTest, UploadSendsCommandThenImage) {
@@ -370,7 +370,7 @@ TEST_F(WireTest, UploadSendsCommandThenImage) {
     EXPECT_GE(Clock::now() - start, 130 * 10ms);
     std::vector<std::uint8_t> expected = {0x1B, 'D'};
     expected.insert(expected.end(), image.begin(), image.end());
-    EXPECT_EQ(peer.take(), expected);
+    EXPECT_EQ(peer.take(expected.size()), expected);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -379,7 +379,7 @@ TEST_F(WireTest, DownloadDrainsStaleBytesThenAsks) {
     peer.send(stale);
     std::array<std::uint8_t, 128> buffer{};
     EXPECT_EQ(link.download(buffer), 0u);  // nobody answers
-    EXPECT_EQ(peer.take(), bytes({0x1B, 'U'}));
+    EXPECT_EQ(peer.take(2), bytes({0x1B, 'U'}));
     EXPECT_TRUE(boxes.boxes.empty());
 }
 

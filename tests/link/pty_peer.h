@@ -42,12 +42,15 @@ class PtyPeer {
     bool ok() const { return master_ >= 0 && slave_ >= 0 && !path_.empty(); }
     const std::string& path() const { return path_; }
 
-    // Everything that has arrived since the last call.
-    std::vector<std::uint8_t> take() {
+    // Everything that has arrived since the last call. The kernel hands a terminal's bytes to its
+    // far end a moment after they were written, later still on a busy machine: with expected,
+    // the bytes are waited for until that many have come (or a few seconds have passed).
+    std::vector<std::uint8_t> take(std::size_t expected = 0) {
         std::vector<std::uint8_t> out;
         std::uint8_t buffer[512];
         pollfd in = {master_, POLLIN, 0};
-        while (master_ >= 0 && ::poll(&in, 1, 20) > 0 && (in.revents & POLLIN)) {
+        const auto quiet = [&] { return out.size() >= expected ? 20 : 5000; };
+        while (master_ >= 0 && ::poll(&in, 1, quiet()) > 0 && (in.revents & POLLIN)) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n <= 0)
                 break;
