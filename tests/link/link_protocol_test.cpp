@@ -265,6 +265,9 @@ TEST_F(ProtocolTest, GuardKnowsAToneBeforeItsCodeGoesOut) {
 TEST_F(ProtocolTest, GuardsOwnStopLinkIsInUseWhileItsBoxIsUp) {
     ToneGuard guard;
     ASSERT_FALSE(guard.start(link, '1').failed);
+    // Held open, so that the terminal's number is not given to another test's tracker while the
+    // stop is tried again after the line has vanished.
+    const RawLine keepNumber(tracker.devicePath(), B9600);
     tracker.setFault(Fault::VanishMidExchange);
     bool ownLinkSeen = false;
     boxes.onBox = [&](const RecordedBox&) {
